@@ -1,0 +1,32 @@
+#include "testing/GameBuilder.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace gamebuild {
+
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool CutFile(const std::string& path, size_t length)
+{
+    std::error_code error;
+    std::filesystem::resize_file(path, length, error);
+    return !error;
+}
+
+bool Installation::Write(const std::string& folder) const
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return false;
+    std::filesystem::path base(folder);
+    return WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario));
+}
+
+} // namespace gamebuild

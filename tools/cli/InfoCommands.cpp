@@ -1,0 +1,29 @@
+// Commands about the installation as a whole.
+
+#include "gamedata/Format.h"
+#include "tools/cli/Cli.h"
+
+namespace cli {
+
+namespace {
+int Info(Context& context)
+{
+    if (!context.args.empty())
+        return UsageError("info takes no arguments");
+    const CGameData& game = context.game;
+    PrintLine(Format("edition\t%s", game.m_isGold ? "Gold" : "first"));
+    PrintLine(Format("items\t%i", game.m_itemCount));
+    PrintLine(Format("monsters\t%i", game.m_monsterCount));
+    return kOk;
+}
+} // namespace
+
+void AddInfoCommands(std::vector<Command>& commands)
+{
+    commands.push_back({"info", "", "the edition and the number of records loaded",
+                        "Prints one line per fact, \"name<TAB>value\": edition (first or Gold), then the\n"
+                        "number of items and monsters read from the scenario database.",
+                        Info});
+}
+
+} // namespace cli

@@ -1,0 +1,99 @@
+// tallowmark-cli --game DIR COMMAND [ARGS...]
+
+#include "gamedata/MemoryPlatform.h"
+#include "tools/cli/Cli.h"
+
+#include <cstring>
+
+namespace {
+
+std::vector<cli::Command> AllCommands()
+{
+    std::vector<cli::Command> commands;
+    cli::AddInfoCommands(commands);
+    return commands;
+}
+
+void PrintHelp(const std::vector<cli::Command>& commands)
+{
+    std::printf("Usage: tallowmark-cli --game DIR COMMAND [ARGS...]\n"
+                "       tallowmark-cli COMMAND --help\n\n"
+                "Reads a Wizardry VII installation (first edition or Gold) in DIR, never writing to it,\n"
+                "and prints what the viewer shows. Text is UTF-8 (the game's text read as Windows-1252)\n"
+                "with LF line ends; tables are tab-separated with one header row; pictures are written\n"
+                "as 24-bit BMP files.\n\n"
+                "Exit status: 0 on success, 1 when the installation or a named file cannot be read,\n"
+                "2 on a usage error.\n\nCommands:\n");
+    for (const cli::Command& command : commands)
+        std::printf("  %-10s %-30s %s\n", command.name, command.synopsis, command.summary);
+}
+
+void PrintCommandHelp(const cli::Command& command)
+{
+    std::printf("Usage: tallowmark-cli --game DIR %s %s\n\n%s\n", command.name, command.synopsis, command.summary);
+    if (*command.details)
+        std::printf("\n%s\n", command.details);
+}
+
+// Messages go to stderr; there is no folder browser, so a missing installation is final.
+class CliPlatform : public MemoryPlatform {
+public:
+    void ShowError(const std::string& text) override
+    {
+        MemoryPlatform::ShowError(text);
+        cli::Failure(text);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<cli::Command> commands = AllCommands();
+    std::string folder;
+    size_t next = 0;
+    for (; next < args.size(); ++next) {
+        if (args[next] == "--help" || args[next] == "-h") {
+            PrintHelp(commands);
+            return cli::kOk;
+        }
+        if (args[next] != "--game")
+            break;
+        if (next + 1 >= args.size())
+            return cli::UsageError("--game needs a folder");
+        folder = args[++next];
+    }
+    if (next >= args.size())
+        return cli::UsageError("no command given");
+
+    const cli::Command* command = nullptr;
+    for (const cli::Command& candidate : commands)
+        if (args[next] == candidate.name)
+            command = &candidate;
+    if (!command)
+        return cli::UsageError("unknown command '" + args[next] + "'");
+    std::vector<std::string> rest(args.begin() + static_cast<long>(next) + 1, args.end());
+    for (const std::string& arg : rest)
+        if (arg == "--help" || arg == "-h") {
+            PrintCommandHelp(*command);
+            return cli::kOk;
+        }
+    if (folder.empty())
+        return cli::UsageError("--game DIR is needed");
+
+    // A trailing separator would double the one that every game file name begins with.
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    CliPlatform platform;
+    platform.settings["w7path"] = folder;
+    CGameData game(platform);
+    if (!game.m_loaded)
+        return platform.errors.empty() ? cli::Failure("The installation cannot be read: " + folder) : cli::kFailed;
+    SetGameData(&game);
+    cli::Context context{game, rest};
+    int result = command->run(context);
+    SetGameData(nullptr);
+    std::fflush(stdout);
+    return result;
+}
