@@ -1,6 +1,7 @@
 #pragma once
 // The one store of the game's data, loaded at start-up and read by every viewer.
 
+#include "gamedata/Image.h"
 #include "gamedata/Platform.h"
 #include "maps/MapEvent.h"
 
@@ -52,6 +53,7 @@ public:
     std::vector<uint8_t> m_monsters;
     int m_monsterCount = 0;
     std::vector<uint8_t> m_incidents;
+    std::array<Colour, 256> m_palette{}; // all black until the palette is loaded
     std::vector<uint8_t> m_lootTable;
     std::array<std::vector<MapEvent>, 32> m_mapEvents;
     int m_cachedMapIndex = -1;

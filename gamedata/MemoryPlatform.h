@@ -13,6 +13,7 @@ public:
     std::vector<std::string> errors;             // every message shown, in order
     std::deque<std::optional<std::string>> folderAnswers; // answers of the folder browser; empty: cancelled
     int folderPrompts = 0;
+    std::map<int, Image> bitmaps;                 // the program's bitmaps, by resource id
 
     std::optional<std::string> ReadSetting(const char* name) override
     {
@@ -31,5 +32,12 @@ public:
         std::optional<std::string> answer = folderAnswers.front();
         folderAnswers.pop_front();
         return answer;
+    }
+    std::optional<Image> LoadProgramBitmap(int id) override
+    {
+        auto found = bitmaps.find(id);
+        if (found == bitmaps.end())
+            return std::nullopt;
+        return found->second;
     }
 };

@@ -2,6 +2,8 @@
 // What the model needs from the system it runs on. The Windows program implements it with
 // the registry, message boxes and the shell's folder browser; tests and tools in memory.
 
+#include "gamedata/Image.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,4 +22,7 @@ public:
 
     // The installation-folder browser, opened on current; nullopt when cancelled.
     virtual std::optional<std::string> BrowseInstallFolder(const std::string& current) = 0;
+
+    // A bitmap of the program's own resources (its generated art), by resource id.
+    virtual std::optional<Image> LoadProgramBitmap(int id) = 0;
 };
