@@ -1,0 +1,50 @@
+#pragma once
+// What window tests share: a platform whose message boxes and folder browser are captured
+// (the registry is the real one), registry access, and steps run from inside a modal loop.
+
+#include "app/WinPlatform.h"
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CapturingPlatform : public WinPlatform {
+public:
+    std::vector<std::string> errors;
+    std::deque<std::optional<std::string>> folderAnswers; // empty: cancelled
+    int folderPrompts = 0;
+
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> BrowseInstallFolder(const std::string&) override
+    {
+        ++folderPrompts;
+        if (folderAnswers.empty())
+            return std::nullopt;
+        auto answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
+};
+
+struct RegistryValue {
+    DWORD type = 0;
+    std::wstring text;
+    DWORD size = 0; // bytes stored
+};
+
+// Removes the program's key with everything under it.
+void ClearSettings();
+void StoreSetting(const wchar_t* name, const std::wstring& value);
+std::optional<RegistryValue> ReadStoredSetting(const wchar_t* name);
+
+// Runs step once, from the message loop, after the messages now waiting have been handled.
+void RunSoon(std::function<void()> step);
+// Handles every waiting message (for modeless windows outside a modal loop).
+void PumpMessages();
+
+// A key press as the keyboard sends it, to the window that has the focus (or to window).
+void PressKey(HWND window, UINT key);

@@ -1,0 +1,114 @@
+// The main window: its template, its buttons and its keys.
+
+#include "app/CMainDlg.h"
+#include "res/resource.h"
+#include "tests/windows/WindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A template rectangle in pixels: position and size are each converted as the template's are.
+RECT DialogUnits(HWND dialog, int x, int y, int width, int height)
+{
+    RECT place{x, y, width, height};
+    MapDialogRect(dialog, &place);
+    return {place.left, place.top, place.left + place.right, place.top + place.bottom};
+}
+
+RECT ChildRect(HWND dialog, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::wstring Text(HWND window)
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+struct Button {
+    int id;
+    RECT units; // x, y, width, height
+    const wchar_t* caption;
+};
+
+const Button kButtons[] = {
+    {IDC_MONSTER_VIEWER, {302, 7, 13, 65}, L"&Monster Viewer..."},
+    {IDC_SAVE_FILES_VIEWER, {302, 94, 13, 22}, L"&Save Files Viewer..."},
+    {IDC_ITEM_VIEWER, {7, 123, 79, 32}, L"&Item Viewer..."},
+    {IDC_ITEM_LIST, {95, 123, 79, 32}, L"Item &List..."},
+    {IDC_MAP_VIEWER, {183, 123, 79, 32}, L"Ma&p Viewer..."},
+    {IDC_ABOUT, {271, 133, 23, 22}, L""},
+    {IDC_PIC_VIEWER, {302, 133, 13, 22}, L"Pi&c Viewer..."},
+};
+
+} // namespace
+
+TEST(MainWindow, TemplateHoldsTheSevenOwnerDrawnButtonsInPlace)
+{
+    CMainDlg main;
+    ASSERT_TRUE(main.Create(nullptr));
+    HWND window = main.Handle();
+
+    RECT client{};
+    GetClientRect(window, &client);
+    RECT expected = DialogUnits(window, 0, 0, 322, 162);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+
+    for (const Button& button : kButtons) {
+        HWND control = GetDlgItem(window, button.id);
+        ASSERT_NE(control, nullptr) << button.id;
+        RECT want = DialogUnits(window, button.units.left, button.units.top, button.units.right, button.units.bottom);
+        RECT got = ChildRect(window, button.id);
+        EXPECT_EQ(got.left, want.left) << button.id;
+        EXPECT_EQ(got.top, want.top) << button.id;
+        EXPECT_EQ(got.right - got.left, want.right - want.left) << button.id;
+        EXPECT_EQ(got.bottom - got.top, want.bottom - want.top) << button.id;
+        EXPECT_EQ(Text(control), button.caption);
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << button.id;
+    }
+    EXPECT_NE(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr);
+    EXPECT_GT(main.CaptionTextHeight(), 0);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    DestroyWindow(window);
+}
+
+TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
+{
+    CMainDlg main;
+    ASSERT_TRUE(main.Create(nullptr));
+    for (int id : CMainDlg::kButtonIds)
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main.Handle(), id))) << id;
+    DestroyWindow(main.Handle());
+}
+
+TEST(MainWindow, EnterNeverClosesItAndEscapeDoes)
+{
+    CMainDlg main;
+    bool openAfterEnter = false;
+    RunSoon([&] {
+        PressKey(main.Handle(), VK_RETURN);
+        SendMessageW(main.Handle(), WM_COMMAND, IDOK, 0);
+        RunSoon([&] {
+            openAfterEnter = IsWindow(main.Handle()) && IsWindowVisible(main.Handle());
+            PressKey(main.Handle(), VK_ESCAPE);
+        });
+    });
+    EXPECT_EQ(main.DoModal(nullptr), IDCANCEL);
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(main.Handle(), nullptr) << "the window is gone once the modal run ends";
+}
+
+TEST(MainWindow, TheCloseBoxClosesIt)
+{
+    CMainDlg main;
+    RunSoon([&] { PostMessageW(main.Handle(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(main.DoModal(nullptr), IDCANCEL);
+}

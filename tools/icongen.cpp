@@ -1,0 +1,170 @@
+// icongen FOLDER: writes the program's icons as .ico files (drawn here, so no binary art is
+// kept without its source). Icon 128: the program's own, a tallow candle with a mark.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Rgba {
+    double r = 0, g = 0, b = 0, a = 0;
+};
+
+// A picture as a function of the point (x, y) in 0..1 (y down); returns the colour there.
+using Painter = std::function<Rgba(double x, double y)>;
+
+// Paints over: the later layer covers the earlier by its alpha.
+Rgba Over(Rgba below, Rgba above)
+{
+    double a = above.a + below.a * (1 - above.a);
+    if (a <= 0)
+        return {};
+    auto mix = [&](double top, double bottom) { return (top * above.a + bottom * below.a * (1 - above.a)) / a; };
+    return {mix(above.r, below.r), mix(above.g, below.g), mix(above.b, below.b), a};
+}
+
+bool InEllipse(double x, double y, double cx, double cy, double rx, double ry)
+{
+    double dx = (x - cx) / rx, dy = (y - cy) / ry;
+    return dx * dx + dy * dy <= 1;
+}
+
+Rgba Candle(double x, double y)
+{
+    Rgba colour;
+    // Glow around the flame.
+    double glow = std::hypot(x - 0.5, (y - 0.25) * 1.2);
+    if (glow < 0.3)
+        colour = Over(colour, {1.0, 0.8, 0.3, 0.35 * (1 - glow / 0.3)});
+    // Saucer.
+    if (InEllipse(x, y, 0.5, 0.88, 0.42, 0.09))
+        colour = Over(colour, {0.45, 0.30, 0.15, 1});
+    if (InEllipse(x, y, 0.5, 0.86, 0.36, 0.06))
+        colour = Over(colour, {0.62, 0.44, 0.22, 1});
+    // Body: cream tallow, shaded from left to right, with a drip.
+    if (x > 0.33 && x < 0.67 && y > 0.42 && y < 0.86) {
+        double shade = 1.0 - 0.35 * std::fabs(x - 0.45) / 0.22;
+        colour = Over(colour, {0.98 * shade, 0.93 * shade, 0.78 * shade, 1});
+    }
+    if (InEllipse(x, y, 0.5, 0.42, 0.17, 0.04))
+        colour = Over(colour, {1.0, 0.97, 0.86, 1});
+    if (x > 0.36 && x < 0.41 && y > 0.42 && y < 0.58)
+        colour = Over(colour, {1.0, 0.97, 0.86, 1});
+    // The mark: a red chevron pressed into the tallow.
+    double mx = x - 0.5, my = y - 0.66;
+    if (std::fabs(my + std::fabs(mx) * 0.9) < 0.035 && std::fabs(mx) < 0.12)
+        colour = Over(colour, {0.75, 0.1, 0.1, 1});
+    // Wick and flame.
+    if (x > 0.49 && x < 0.51 && y > 0.33 && y < 0.42)
+        colour = Over(colour, {0.15, 0.1, 0.05, 1});
+    if (InEllipse(x, y, 0.5, 0.24, 0.08, 0.13))
+        colour = Over(colour, {1.0, 0.55, 0.1, 1});
+    if (InEllipse(x, y, 0.5, 0.27, 0.045, 0.08))
+        colour = Over(colour, {1.0, 0.92, 0.5, 1});
+    return colour;
+}
+
+// Renders size x size pixels with 4 x 4 samples each; pixels as BGRA, bottom-up, as icons keep them.
+std::vector<uint8_t> Render(const Painter& paint, int size)
+{
+    std::vector<uint8_t> pixels(static_cast<size_t>(size) * size * 4);
+    for (int py = 0; py < size; ++py)
+        for (int px = 0; px < size; ++px) {
+            Rgba sum;
+            for (int sy = 0; sy < 4; ++sy)
+                for (int sx = 0; sx < 4; ++sx) {
+                    Rgba c = paint((px + (sx + 0.5) / 4) / size, (py + (sy + 0.5) / 4) / size);
+                    sum.r += c.r * c.a, sum.g += c.g * c.a, sum.b += c.b * c.a, sum.a += c.a;
+                }
+            size_t at = (static_cast<size_t>(size - 1 - py) * size + px) * 4;
+            double a = sum.a / 16;
+            auto channel = [&](double premultiplied) {
+                return static_cast<uint8_t>(a > 0 ? std::lround(std::fmin(premultiplied / sum.a, 1.0) * 255) : 0);
+            };
+            pixels[at] = channel(sum.b);
+            pixels[at + 1] = channel(sum.g);
+            pixels[at + 2] = channel(sum.r);
+            pixels[at + 3] = static_cast<uint8_t>(std::lround(a * 255));
+        }
+    return pixels;
+}
+
+void Put(std::vector<uint8_t>& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// An .ico file with one 32-bit image per size.
+std::vector<uint8_t> IconFile(const Painter& paint, const std::vector<int>& sizes)
+{
+    std::vector<std::vector<uint8_t>> images;
+    for (int size : sizes) {
+        std::vector<uint8_t> image;
+        Put(image, 40, 4);
+        Put(image, size, 4);
+        Put(image, 2 * size, 4); // colour and mask rows
+        Put(image, 1, 2);
+        Put(image, 32, 2);
+        for (int i = 0; i < 6; ++i)
+            Put(image, 0, 4);
+        std::vector<uint8_t> pixels = Render(paint, size);
+        image.insert(image.end(), pixels.begin(), pixels.end());
+        const int maskRow = (size + 31) / 32 * 4;
+        for (int y = 0; y < size; ++y) {
+            std::vector<uint8_t> row(static_cast<size_t>(maskRow), 0);
+            for (int x = 0; x < size; ++x)
+                if (pixels[(static_cast<size_t>(y) * size + x) * 4 + 3] == 0)
+                    row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+            image.insert(image.end(), row.begin(), row.end());
+        }
+        images.push_back(std::move(image));
+    }
+    std::vector<uint8_t> file;
+    Put(file, 0, 2);
+    Put(file, 1, 2);
+    Put(file, static_cast<uint32_t>(sizes.size()), 2);
+    uint32_t offset = static_cast<uint32_t>(6 + 16 * sizes.size());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        Put(file, sizes[i] >= 256 ? 0 : sizes[i], 1);
+        Put(file, sizes[i] >= 256 ? 0 : sizes[i], 1);
+        Put(file, 0, 2);
+        Put(file, 1, 2);
+        Put(file, 32, 2);
+        Put(file, static_cast<uint32_t>(images[i].size()), 4);
+        Put(file, offset, 4);
+        offset += static_cast<uint32_t>(images[i].size());
+    }
+    for (const auto& image : images)
+        file.insert(file.end(), image.begin(), image.end());
+    return file;
+}
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: icongen FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    if (!WriteFile(folder + "/icon128.ico", IconFile(Candle, {16, 32, 48}))) {
+        std::fprintf(stderr, "icongen: cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}
