@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using gamebuild::Edition;
 
@@ -17,6 +18,14 @@ struct Loaded {
     std::unique_ptr<CGameData> game;
 };
 
+std::unique_ptr<Loaded> Load(const TempFolder& folder)
+{
+    auto loaded = std::make_unique<Loaded>();
+    loaded->platform.settings["w7path"] = folder.Path();
+    loaded->game = std::make_unique<CGameData>(loaded->platform);
+    return loaded;
+}
+
 // An installation whose message files are the given bytes.
 std::unique_ptr<Loaded> LoadWithMessageFiles(const TempFolder& folder, Edition edition, const Bytes& header,
                                              const Bytes& texts)
@@ -24,21 +33,7 @@ std::unique_ptr<Loaded> LoadWithMessageFiles(const TempFolder& folder, Edition e
     EXPECT_TRUE(SmallInstallation(edition).Write(folder.Path()));
     EXPECT_TRUE(gamebuild::WriteBytes(folder.File("msg.hdr"), header));
     EXPECT_TRUE(gamebuild::WriteBytes(folder.File(gamebuild::MessageFileName(edition)), texts));
-    auto loaded = std::make_unique<Loaded>();
-    loaded->platform.settings["w7path"] = folder.Path();
-    loaded->game = std::make_unique<CGameData>(loaded->platform);
-    return loaded;
-}
-
-std::unique_ptr<Loaded> LoadWithMessages(const TempFolder& folder, Edition edition, const gamebuild::Messages& messages)
-{
-    gamebuild::Installation installation = SmallInstallation(edition);
-    installation.messages = messages;
-    EXPECT_TRUE(installation.Write(folder.Path()));
-    auto loaded = std::make_unique<Loaded>();
-    loaded->platform.settings["w7path"] = folder.Path();
-    loaded->game = std::make_unique<CGameData>(loaded->platform);
-    return loaded;
+    return Load(folder);
 }
 
 // Plain pieces from texts: a length byte before each.
@@ -74,14 +69,10 @@ TEST(MessageIndex, RecordsOfBothEditions)
                          2, 0, 0x30, 0x01, 4, 0xFF};
     TempFolder a;
     auto loaded = LoadWithMessageFiles(a, Edition::First, first, {});
-    const auto& index = loaded->game->m_messageIndex;
-    ASSERT_EQ(index.size(), 2u);
-    EXPECT_EQ(index.at(7).block, 2);
-    EXPECT_EQ(index.at(7).offset, 0x10);
-    EXPECT_EQ(index.at(7).piecesMinusOne, 1);
-    EXPECT_EQ(index.at(2).block, 255);
-    EXPECT_EQ(index.at(2).offset, 0x130);
-    EXPECT_EQ(index.at(2).piecesMinusOne, 4);
+    std::vector<std::tuple<int, int, int, int>> read; // number, block, offset, pieces - 1
+    for (const auto& [number, at] : loaded->game->m_messageIndex)
+        read.emplace_back(number, at.block, at.offset, at.piecesMinusOne);
+    EXPECT_EQ(read, (std::vector<std::tuple<int, int, int, int>>{{2, 255, 0x130, 4}, {7, 2, 0x10, 1}}));
 
     // Gold, 7-byte records: the block is 16 bits.
     const Bytes gold = {1, 0, 9, 0, 4, 0, 0, 2, 1};
@@ -113,19 +104,18 @@ TEST(MessageIndex, ShortAndEmptyHeaders)
 TEST(MessageIndex, MissingHeaderShowsTheTextsMessageAndLoadingGoesOn)
 {
     TempFolder folder;
-    ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
+    gamebuild::Installation installation = SmallInstallation();
+    installation.messages[100] = {"HUMAN"};
+    ASSERT_TRUE(installation.Write(folder.Path()));
     std::filesystem::remove(folder.File("msg.hdr"));
-    MemoryPlatform platform;
-    platform.settings["w7path"] = folder.Path();
-    CGameData game(platform);
-    EXPECT_TRUE(game.m_loaded);
-    ASSERT_EQ(platform.errors.size(), 1u);
-    EXPECT_EQ(platform.errors[0], "Error while opening file " + folder.Path() +
-                                      "\\msg.hdr\nTexts and names cannot be retrieved!\n"
-                                      "Make sure you supplied the correct path to Wizardry VII installation folder.");
-    EXPECT_TRUE(game.m_messageIndex.empty());
-    EXPECT_TRUE(game.GetMessageText(100).empty());
-    EXPECT_TRUE(game.m_raceNames.empty());
+    auto loaded = Load(folder);
+    EXPECT_TRUE(loaded->game->m_loaded);
+    ASSERT_EQ(loaded->platform.errors.size(), 1u);
+    EXPECT_EQ(loaded->platform.errors[0], "Error while opening file " + folder.Path() +
+                                              "\\msg.hdr\nTexts and names cannot be retrieved!\n"
+                                              "Make sure you supplied the correct path to Wizardry VII installation folder.");
+    EXPECT_TRUE(loaded->game->GetMessageText(100).empty());
+    EXPECT_TRUE(loaded->game->m_raceNames.empty());
 }
 
 TEST(MessagePieces, GoldPiecesAndTheirContinuationIntoTheNextEntry)
@@ -265,7 +255,10 @@ TEST(MessageFiles, LongMessagesGoOnInTheNextEntryAndReadBackWhole)
     messages[121] = {std::string(250, 's')};
     for (Edition edition : {Edition::First, Edition::Gold}) {
         TempFolder folder;
-        auto loaded = LoadWithMessages(folder, edition, messages);
+        gamebuild::Installation installation = SmallInstallation(edition);
+        installation.messages = messages;
+        ASSERT_TRUE(installation.Write(folder.Path()));
+        auto loaded = Load(folder);
         const CGameData& game = *loaded->game;
         std::vector<std::string> read;
         game.LoadNameList(read, 100, false, false);

@@ -70,20 +70,11 @@ TEST(NameLists, TitleCaseAndExpansion)
     EXPECT_EQ(game.m_rankTitles[3], "title3") << "not a title-case list";
     // The weapon list begins with an empty entry, and its names are expanded.
     EXPECT_EQ(game.m_weaponNames, (std::vector<std::string>{"", "Sword of Flame", "X Y"}));
-    // A list whose message is missing stays empty.
+    // A list whose message is missing stays empty; LoadNameList appends to what is there.
     EXPECT_TRUE(game.m_spellNames.empty());
-    EXPECT_EQ(game.SpellName(0), "");
-}
-
-TEST(NameLists, LoadNameListAppendsOnePerPiece)
-{
-    TempFolder folder;
-    auto loaded = Load(folder, Edition::First);
     std::vector<std::string> list = {"kept"};
-    loaded->game->LoadNameList(list, 3800, true, true);
+    game.LoadNameList(list, 3800, true, true);
     EXPECT_EQ(list, (std::vector<std::string>{"kept", "Sword of flame", "X y"}));
-    loaded->game->LoadNameList(list, 9999, false, false);
-    EXPECT_EQ(list.size(), 3u) << "a message that cannot be read adds nothing";
 }
 
 TEST(NameLists, IndexesAreUnsignedBytesWithTheListsOwnRules)
@@ -146,18 +137,4 @@ TEST(NameLists, BodyLocationsByCreatureTypeInBothEditions)
         EXPECT_EQ(game.BodyLocationName(23, 5), "Tendril") << "a sea monster's location 5";
         EXPECT_EQ(game.BodyLocationName(23, 4), "Feet");
     }
-}
-
-TEST(NameLists, ListsByNumber)
-{
-    TempFolder folder;
-    auto loaded = Load(folder, Edition::Gold);
-    const CGameData& game = *loaded->game;
-    EXPECT_EQ(game.NameList(3), &game.m_raceNames);
-    EXPECT_EQ(game.NameList(25), &game.m_rankTitles);
-    EXPECT_EQ(game.NameList(0), nullptr);
-    EXPECT_EQ(game.NameList(26), nullptr);
-    EXPECT_EQ(game.NameListMessage(1), 4000);
-    EXPECT_EQ(game.NameListMessage(25), 800);
-    EXPECT_EQ(game.NameListMessage(26), 0);
 }

@@ -81,8 +81,6 @@ TEST(Cli, MessagePrintsTheShownTextOrTheRawOne)
 
     EXPECT_EQ(RunCli(game + " message 501").status, 1) << "not in the index";
     EXPECT_EQ(RunCli(game + " message 65536").status, 2);
-    EXPECT_EQ(RunCli(game + " message").status, 2);
-    EXPECT_EQ(RunCli(game + " message 500 --bold").status, 2);
 }
 
 TEST(Cli, NamesPrintsOneListOrAll)
@@ -102,7 +100,6 @@ TEST(Cli, NamesPrintsOneListOrAll)
     EXPECT_NE(all.out.find("# list 25 (message 800)\n"), std::string::npos);
 
     EXPECT_EQ(RunCli(game + " names 26").status, 2);
-    EXPECT_EQ(RunCli(game + " names 0").status, 2);
     CliRun info = RunCli(game + " info");
     EXPECT_NE(info.out.find("monsters\t250\nmessages\t2\n"), std::string::npos) << info.out;
 }

@@ -14,7 +14,7 @@ int Info(Context& context)
     PrintLine(Format("edition\t%s", game.m_isGold ? "Gold" : "first"));
     PrintLine(Format("items\t%i", game.m_itemCount));
     PrintLine(Format("monsters\t%i", game.m_monsterCount));
-    PrintLine(Format("messages\t%zu", game.m_messageIndex.size()));
+    PrintLine(Format("messages\t%i", static_cast<int>(game.m_messageIndex.size())));
     return kOk;
 }
 } // namespace

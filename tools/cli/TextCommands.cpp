@@ -38,7 +38,7 @@ void PrintNameList(const CGameData& game, int list)
 {
     const std::vector<std::string>& names = *game.NameList(list);
     for (size_t i = 0; i < names.size(); ++i)
-        PrintRow({Format("%zu", i), Cell(names[i])});
+        PrintRow({Format("%i", static_cast<int>(i)), Cell(names[i])});
 }
 
 int Names(Context& context)
