@@ -46,6 +46,8 @@ CGameData::CGameData(Platform& platform) : m_platform(platform)
             return;
     }
     // The other game files are read here, in their order; a failure there leaves that piece empty.
+    LoadMessageIndex();
+    LoadNameLists(); // needs the message index and the edition
     m_loaded = true;
 }
 

@@ -2,11 +2,13 @@
 // The one store of the game's data, loaded at start-up and read by every viewer.
 
 #include "gamedata/Image.h"
+#include "gamedata/MessageFile.h"
 #include "gamedata/Platform.h"
 #include "maps/MapEvent.h"
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +37,48 @@ public:
     // Reads the record from the file unless it is the one held; valid until GetMap for another map.
     const uint8_t* GetMap(int map);
 
+    // Message texts, read anew on each call. A number not in the index, or a message file that
+    // cannot be read, gives an empty result.
+    bool LoadMessageIndex();
+    // Plain pieces (length byte, then the characters), decoded in the first edition.
+    std::vector<uint8_t> ReadMessagePieces(int number) const;
+    // The pieces joined into one text; a "!" that begins a piece is the line-break byte 11.
+    std::string GetMessageText(int number) const;
+    // The text with "\r\n" line breaks, as the viewers show it.
+    std::string GetMessageString(int number) const;
+
+    // Name lists (NameLists.h): one name per piece of a message, loaded at start-up.
+    void LoadNameList(std::vector<std::string>& list, int number, bool titleCase, bool expand) const;
+    void LoadNameLists();
+    const std::vector<std::string>* NameList(int list) const; // lists 1 to 25; null otherwise
+    int NameListMessage(int list) const;                     // the message it is loaded from; 0 otherwise
+    // Lookups take the index as an unsigned byte; an entry beyond its list gives an empty name.
+    const std::string& SpellName(int spell) const;
+    const std::string& ResistanceName(int resistance) const;
+    const std::string& RaceName(int race) const;
+    const std::string& ProfessionName(int profession) const;
+    const std::string& GenderName(int gender) const; // 0 and 1 only
+    const std::string& SkillName(int skill) const;
+    const std::string& ItemWord(int index) const;
+    const std::string& EffectName(int effect) const; // item word effect + 25
+    const std::string& AttributeName(int attribute) const;
+    const std::string& InventoryActionName(int action) const;
+    const std::string& AttackModeName(int mode) const;
+    const std::string& ItemTypeName(int type) const; // entry type + 20
+    const std::string& WeaponName(int weapon) const;
+    const std::string& AllianceName(int alliance) const; // 255: none
+    // Body location of a creature type: plants and robots have their own lists.
+    const std::string& BodyLocationName(int creatureType, int location) const;
+    const std::string& NegativeEffectName(int index) const;
+    const std::string& SpecialAttackName(int index) const;
+    const std::string& SpecialAttackVerb(int index) const;
+    const std::string& ConditionName(int index) const;
+    const std::string& CreatureKindName(int index) const;
+    const std::string& BehaviourWord(int index) const;
+    const std::string& RealmName(int realm) const;
+    const std::string& UnidentifiedName(int picture) const;
+    const std::string& RankTitle(int profession, int rank) const;
+
     // The folder rules of the two file dialogs (the dialogs themselves are the Windows layer's).
     void RememberBmpFile(const std::string& path);
     void RememberSaveFile(const std::string& path, bool rememberExtension);
@@ -58,9 +102,38 @@ public:
     std::array<std::vector<MapEvent>, 32> m_mapEvents;
     int m_cachedMapIndex = -1;
     std::vector<uint8_t> m_cachedMap;
+    std::map<uint16_t, MessageLocation> m_messageIndex;
+
+    // The 25 name lists, in the order they are loaded (name lists 1 to 25; NameLists.h).
+    std::vector<std::string> m_spellNames;
+    std::vector<std::string> m_resistanceNames;
+    std::vector<std::string> m_raceNames;
+    std::vector<std::string> m_professionNames;
+    std::vector<std::string> m_genderNames;
+    std::vector<std::string> m_skillNames;
+    std::vector<std::string> m_itemWords;
+    std::vector<std::string> m_attributeNames;
+    std::vector<std::string> m_inventoryActionNames;
+    std::vector<std::string> m_attackModeNames;
+    std::vector<std::string> m_itemTypeNames;
+    std::vector<std::string> m_weaponNames;
+    std::vector<std::string> m_allianceNames;
+    std::vector<std::string> m_bodyLocationNames;
+    std::vector<std::string> m_plantLocationNames;
+    std::vector<std::string> m_robotLocationNames;
+    std::vector<std::string> m_negativeEffectNames;
+    std::vector<std::string> m_specialAttackNames;
+    std::vector<std::string> m_specialAttackVerbs;
+    std::vector<std::string> m_conditionNames;
+    std::vector<std::string> m_creatureKindNames;
+    std::vector<std::string> m_behaviourWords;
+    std::vector<std::string> m_realmNames;
+    std::vector<std::string> m_unidentifiedNames;
+    std::vector<std::string> m_rankTitles;
 
 private:
     std::string ScenarioPath() const;
+    std::string MessageFilePath() const;
 
     Platform& m_platform;
 };

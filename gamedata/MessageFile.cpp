@@ -1,14 +1,14 @@
 #include "gamedata/MessageFile.h"
+#include "gamedata/ByteReader.h"
+#include "gamedata/CGameData.h"
+#include "gamedata/GameFile.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-struct Code {
-    uint32_t value; // the code's bits read as a number, most significant first
-    uint8_t byte;
-};
+using Code = MessageCode;
 
 // A complete prefix code: every code but the one-bit code 0 begins with a 1 bit, so the value
 // alone identifies it. Sorted by value.
@@ -70,6 +70,8 @@ void DecodeCharacters(std::span<const uint8_t> bits, size_t count, std::vector<u
 
 } // namespace
 
+std::span<const MessageCode> MessageCodes() { return kCodes; }
+
 std::vector<uint8_t> DecodeMessagePieces(std::span<const uint8_t> raw)
 {
     std::vector<uint8_t> plain;
@@ -92,3 +94,177 @@ std::vector<uint8_t> DecodeMessagePieces(std::span<const uint8_t> raw)
     }
     return plain;
 }
+
+namespace {
+
+constexpr char kLineBreak = 11;
+
+// Calls f with the characters of each plain piece, in order; a piece the buffer does not hold
+// whole ends the walk.
+template <typename F>
+void ForEachPiece(std::span<const uint8_t> pieces, F f)
+{
+    size_t at = 0;
+    while (at < pieces.size()) {
+        size_t length = pieces[at];
+        if (length > pieces.size() - at - 1)
+            return;
+        f(pieces.subspan(at + 1, length));
+        at += length + 1;
+    }
+}
+
+// Reads stored pieces one after another from a position of the message file, a chunk at a time.
+class PieceReader {
+public:
+    PieceReader(GameFile& file, uint64_t start) : m_file(file), m_next(start) {}
+
+    // Appends the next piece, its length byte and its bytes, to out; false (and nothing
+    // appended) when the file does not hold it whole.
+    bool ReadPiece(std::vector<uint8_t>& out)
+    {
+        if (!Ensure(1) || !Ensure(1 + size_t{m_buffer[m_at]}))
+            return false;
+        size_t size = 1 + size_t{m_buffer[m_at]};
+        out.insert(out.end(), m_buffer.begin() + static_cast<long>(m_at),
+                   m_buffer.begin() + static_cast<long>(m_at + size));
+        m_at += size;
+        return true;
+    }
+
+private:
+    static constexpr size_t kChunk = 4096;
+
+    bool Ensure(size_t count)
+    {
+        while (m_buffer.size() - m_at < count) {
+            auto more = m_file.ReadAt(m_next, kChunk);
+            if (!more || more->empty())
+                return false;
+            m_buffer.erase(m_buffer.begin(), m_buffer.begin() + static_cast<long>(m_at));
+            m_at = 0;
+            m_buffer.insert(m_buffer.end(), more->begin(), more->end());
+            m_next += more->size();
+        }
+        return true;
+    }
+
+    GameFile& m_file;
+    uint64_t m_next;
+    std::vector<uint8_t> m_buffer;
+    size_t m_at = 0;
+};
+
+} // namespace
+
+std::string JoinMessagePieces(std::span<const uint8_t> pieces)
+{
+    std::string text;
+    char previous = ' ';
+    ForEachPiece(pieces, [&](std::span<const uint8_t> piece) {
+        if (piece.empty())
+            return;
+        std::string part(piece.begin(), piece.end());
+        if (part[0] == '!') {
+            part[0] = kLineBreak;
+            if (part.size() > 1 && part[1] == '!')
+                part[1] = kLineBreak;
+        }
+        if (piece[0] != ' ' && part[0] != '@' && previous != ' ')
+            text += ' ';
+        text += part;
+        previous = part.back();
+    });
+    return text;
+}
+
+std::string MessageTextToString(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '!' && i + 1 < text.size() && text[i + 1] != '!' && text[i + 1] != ' ' && text[i + 1] != '@')
+            c = kLineBreak;
+        if (c == '@')
+            out += "\r\n\r\n";
+        else if (c == kLineBreak)
+            out += "\r\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::vector<std::string> MessagePieceTexts(std::span<const uint8_t> pieces)
+{
+    std::vector<std::string> texts;
+    ForEachPiece(pieces, [&](std::span<const uint8_t> piece) {
+        auto end = std::find(piece.begin(), piece.end(), 0);
+        texts.emplace_back(piece.begin(), end);
+    });
+    return texts;
+}
+
+std::string CGameData::MessageFilePath() const { return GamePath(m_installPath, m_isGold ? "\\msg.gld" : "\\msg.dbs"); }
+
+bool CGameData::LoadMessageIndex()
+{
+    m_messageIndex.clear();
+    std::string path = GamePath(m_installPath, "\\msg.hdr");
+    std::optional<std::vector<uint8_t>> header = ReadGameFile(path);
+    if (!header)
+        return ShowLoadError(19, path);
+    ByteReader bytes(*header);
+    size_t recordSize = m_isGold ? message::kGoldHeaderRecordSize : message::kHeaderRecordSize;
+    // A count beyond what the file holds gives the records it holds.
+    size_t held = bytes.Size() > 2 ? (bytes.Size() - 2) / recordSize : 0;
+    size_t count = std::min<size_t>(bytes.U16(0), held);
+    for (size_t i = 0; i < count; ++i) {
+        ByteReader record = bytes.Sub(2 + i * recordSize, recordSize);
+        MessageLocation location;
+        location.offset = record.U16(2);
+        location.piecesMinusOne = record.U8(4);
+        location.block = m_isGold ? record.U16(5) : record.U8(5);
+        m_messageIndex.emplace(record.U16(0), location); // the first record of a number wins
+    }
+    return true;
+}
+
+std::vector<uint8_t> CGameData::ReadMessagePieces(int number) const
+{
+    if (number < 0 || number > 0xFFFF)
+        return {};
+    auto entry = m_messageIndex.find(static_cast<uint16_t>(number));
+    if (entry == m_messageIndex.end())
+        return {};
+    GameFile file(MessageFilePath());
+    if (!file.IsOpen())
+        return {};
+
+    const MessageLocation& start = entry->second;
+    PieceReader reader(file, uint64_t{start.block} * message::kBlockSize + start.offset);
+    std::vector<uint8_t> stored;
+    // A message that runs past the end of its block goes on with the piece count of the next
+    // entry; the last entry has none to go on with.
+    size_t position = start.offset;
+    bool whole = true;
+    for (auto at = entry; whole && at != m_messageIndex.end(); ++at) {
+        for (int piece = 0; piece <= at->second.piecesMinusOne; ++piece) {
+            size_t before = stored.size();
+            if (!reader.ReadPiece(stored)) {
+                whole = false; // the file ends inside it: keep the pieces read so far
+                break;
+            }
+            position += stored.size() - before;
+        }
+        if (position < message::kBlockSize)
+            break;
+        position -= message::kBlockSize;
+    }
+    return m_isGold ? stored : DecodeMessagePieces(stored);
+}
+
+std::string CGameData::GetMessageText(int number) const { return JoinMessagePieces(ReadMessagePieces(number)); }
+
+std::string CGameData::GetMessageString(int number) const { return MessageTextToString(GetMessageText(number)); }

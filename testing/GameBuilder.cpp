@@ -26,7 +26,13 @@ bool Installation::Write(const std::string& folder) const
     if (error)
         return false;
     std::filesystem::path base(folder);
-    return WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario));
+    if (!WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario)))
+        return false;
+    std::optional<MessageFiles> texts = MessageFileBytes(messages, edition);
+    if (!texts || !WriteBytes((base / "msg.hdr").string(), texts->header) ||
+        !WriteBytes((base / MessageFileName(edition)).string(), texts->texts))
+        return false;
+    return true;
 }
 
 } // namespace gamebuild

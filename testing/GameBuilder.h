@@ -6,7 +6,10 @@
 #include "testing/ByteWriter.h"
 
 #include <array>
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gamebuild {
@@ -27,9 +30,28 @@ struct Scenario {
 std::vector<uint8_t> ScenarioFileBytes(const Scenario& scenario);
 const char* ScenarioFileName(Edition edition); // "scenario.dbs" or "scenario.gld"
 
+// Message texts: each message number with its pieces, in order (each piece at most 255
+// characters). The message file is laid out in 1024-byte blocks; a message that runs past
+// the end of a block takes the following numbers for the entries it goes on with, so those
+// must be free.
+using Messages = std::map<uint16_t, std::vector<std::string>>;
+
+struct MessageFiles {
+    std::vector<uint8_t> header; // "msg.hdr"
+    std::vector<uint8_t> texts;  // "msg.dbs" (prefix-coded pieces) or "msg.gld" (plain pieces)
+};
+// nullopt when the messages cannot be stored: a piece too long, a character without a code,
+// a message with no free numbers to go on with, or too many blocks for the edition.
+std::optional<MessageFiles> MessageFileBytes(const Messages& messages, Edition edition);
+const char* MessageFileName(Edition edition); // "msg.dbs" or "msg.gld"
+// A first-edition piece as stored: length, character count, then the code bits; nullopt
+// when a character has no code or the piece does not fit its length byte.
+std::optional<std::vector<uint8_t>> EncodeMessagePiece(std::string_view text);
+
 struct Installation {
     Edition edition = Edition::First;
     Scenario scenario;
+    Messages messages; // the message files are written even when empty
 
     // Writes every file of the installation into folder (created when missing).
     bool Write(const std::string& folder) const;
@@ -41,5 +63,7 @@ bool CutFile(const std::string& path, size_t length);
 
 // The demo installations: full-size tables of made-up content.
 Installation DemoInstallation(Edition edition);
+// The demo's message texts: every name list and a few dozen long texts; points some items at them.
+void AddDemoTexts(Installation& demo);
 
 } // namespace gamebuild

@@ -57,3 +57,49 @@ TEST(Cli, UsageErrorsExitWithTwo)
     EXPECT_NE(help.out.find("info"), std::string::npos);
     EXPECT_EQ(RunCli("info --help").status, 0);
 }
+
+namespace {
+std::string TextInstallation(const TempFolder& folder)
+{
+    gamebuild::Installation installation = SmallInstallation();
+    installation.messages[140] = {"MALE", "FEMALE"};
+    installation.messages[500] = {"You see", "a door.", "@It is", "!locked."};
+    EXPECT_TRUE(installation.Write(folder.Path()));
+    return "--game " + folder.Path();
+}
+} // namespace
+
+TEST(Cli, MessagePrintsTheShownTextOrTheRawOne)
+{
+    TempFolder folder;
+    std::string game = TextInstallation(folder);
+    CliRun shown = RunCli(game + " message 500");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, "You see a door.\n\nIt is \nlocked.\n");
+    CliRun raw = RunCli(game + " message 500 --raw");
+    EXPECT_EQ(raw.out, "You see a door.@It is \\vlocked.\n");
+
+    EXPECT_EQ(RunCli(game + " message 501").status, 1) << "not in the index";
+    EXPECT_EQ(RunCli(game + " message 65536").status, 2);
+}
+
+TEST(Cli, NamesPrintsOneListOrAll)
+{
+    TempFolder folder;
+    std::string game = TextInstallation(folder);
+    CliRun one = RunCli(game + " names 5");
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.out, "0\tMale\n1\tFemale\n");
+
+    CliRun all = RunCli(game + " names");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_NE(all.out.find("# list 4 (message 120)\n# list 5 (message 140)\n0\tMale\n1\tFemale\n# list 6 "),
+              std::string::npos)
+        << all.out;
+    EXPECT_NE(all.out.find("# list 12 (message 3800)\n0\t\n# list 13"), std::string::npos) << "the empty weapon";
+    EXPECT_NE(all.out.find("# list 25 (message 800)\n"), std::string::npos);
+
+    EXPECT_EQ(RunCli(game + " names 26").status, 2);
+    CliRun info = RunCli(game + " info");
+    EXPECT_NE(info.out.find("monsters\t250\nmessages\t2\n"), std::string::npos) << info.out;
+}

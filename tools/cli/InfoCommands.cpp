@@ -14,6 +14,7 @@ int Info(Context& context)
     PrintLine(Format("edition\t%s", game.m_isGold ? "Gold" : "first"));
     PrintLine(Format("items\t%i", game.m_itemCount));
     PrintLine(Format("monsters\t%i", game.m_monsterCount));
+    PrintLine(Format("messages\t%i", static_cast<int>(game.m_messageIndex.size())));
     return kOk;
 }
 } // namespace
@@ -22,7 +23,8 @@ void AddInfoCommands(std::vector<Command>& commands)
 {
     commands.push_back({"info", "", "the edition and the number of records loaded",
                         "Prints one line per fact, \"name<TAB>value\": edition (first or Gold), then the\n"
-                        "number of items and monsters read from the scenario database.",
+                        "number of items and monsters read from the scenario database, and of entries in\n"
+                        "the message index.",
                         Info});
 }
 

@@ -1,0 +1,56 @@
+// Message texts of the demo installation: the index and name lists of start-up, and every message.
+
+#include "gamedata/CGameData.h"
+#include "gamedata/MemoryPlatform.h"
+#include "testing/GameBuilder.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+std::string TextDemoFolder(gamebuild::Edition edition)
+{
+    auto folder = std::filesystem::temp_directory_path() /
+                  (edition == gamebuild::Edition::Gold ? "tallowmark-textbench-gold" : "tallowmark-textbench-first");
+    gamebuild::DemoInstallation(edition).Write(folder.string());
+    return folder.string();
+}
+
+void BM_IndexAndNameLists(benchmark::State& state, gamebuild::Edition edition)
+{
+    const std::string folder = TextDemoFolder(edition);
+    MemoryPlatform platform;
+    platform.settings["w7path"] = folder;
+    CGameData game(platform);
+    if (!game.m_loaded)
+        state.SkipWithError("the demo did not load");
+    for (auto _ : state) {
+        game.LoadMessageIndex();
+        game.LoadNameLists();
+        benchmark::DoNotOptimize(game.m_rankTitles.data());
+    }
+}
+BENCHMARK_CAPTURE(BM_IndexAndNameLists, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IndexAndNameLists, gold, gamebuild::Edition::Gold)->Unit(benchmark::kMillisecond);
+
+void BM_EveryMessageText(benchmark::State& state, gamebuild::Edition edition)
+{
+    const std::string folder = TextDemoFolder(edition);
+    MemoryPlatform platform;
+    platform.settings["w7path"] = folder;
+    CGameData game(platform);
+    if (!game.m_loaded)
+        state.SkipWithError("the demo did not load");
+    size_t characters = 0;
+    for (auto _ : state) {
+        for (const auto& entry : game.m_messageIndex)
+            characters += game.GetMessageText(entry.first).size();
+    }
+    state.counters["messages"] = static_cast<double>(game.m_messageIndex.size());
+    state.SetBytesProcessed(static_cast<int64_t>(characters));
+}
+BENCHMARK_CAPTURE(BM_EveryMessageText, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_EveryMessageText, gold, gamebuild::Edition::Gold)->Unit(benchmark::kMillisecond);
+
+} // namespace
