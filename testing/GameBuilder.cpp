@@ -26,7 +26,8 @@ bool Installation::Write(const std::string& folder) const
     if (error)
         return false;
     std::filesystem::path base(folder);
-    return WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario));
+    return WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario)) &&
+           WriteImageFiles(*this, folder);
 }
 
 } // namespace gamebuild

@@ -2,10 +2,12 @@
 // Writes synthetic game installations from structured records: one writer per file format.
 // Tests build exactly the installation they need; mkgame writes the two demo installations.
 
+#include "gamedata/Image.h"
 #include "maps/MapEvent.h"
 #include "testing/ByteWriter.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,19 +29,48 @@ struct Scenario {
 std::vector<uint8_t> ScenarioFileBytes(const Scenario& scenario);
 const char* ScenarioFileName(Edition edition); // "scenario.dbs" or "scenario.gld"
 
+// The palette: 8-bit colours, stored as 6-bit intensities (the two low bits are dropped).
+std::vector<uint8_t> PaletteFileBytes(const std::vector<Colour>& colours);
+
+// A ".vga" image set: images of one size as grids of palette indexes, row after row, left to
+// right; 255 is transparent. At most 255 images; an image shorter than its size is padded
+// with 255.
+struct ImageSet {
+    int width = 0;
+    int height = 0;
+    std::vector<std::vector<uint8_t>> images;
+};
+std::vector<uint8_t> ImageSetFileBytes(const ImageSet& set);
+
+// The text font, 128 glyphs. A row's bit 15 is its leftmost pixel.
+struct FontGlyph {
+    int width = 0; // pixels the text advances
+    std::array<uint16_t, 14> rows{};
+};
+using GameFont = std::array<FontGlyph, 128>;
+std::vector<uint8_t> FontFileBytes(const GameFont& font);
+
 struct Installation {
     Edition edition = Edition::First;
     Scenario scenario;
+    std::optional<std::vector<Colour>> palette; // "palette.def"
+    std::optional<ImageSet> itemImages;         // "vcfont1.vga"
+    std::optional<ImageSet> stateImages;        // "vcfont2.vga": the 15 state marks of 9 x 9 first
+    std::optional<GameFont> font;               // "vbfont2.vga"
 
     // Writes every file of the installation into folder (created when missing).
     bool Write(const std::string& folder) const;
 };
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// The palette, image sets and font of the installation that are given.
+bool WriteImageFiles(const Installation& installation, const std::string& folder);
 // Cuts an existing file to its first length bytes.
 bool CutFile(const std::string& path, size_t length);
 
 // The demo installations: full-size tables of made-up content.
 Installation DemoInstallation(Edition edition);
+// The demo's palette, item images, state marks and font.
+void AddDemoImages(Installation& demo);
 
 } // namespace gamebuild

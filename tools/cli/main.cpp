@@ -11,6 +11,7 @@ std::vector<cli::Command> AllCommands()
 {
     std::vector<cli::Command> commands;
     cli::AddInfoCommands(commands);
+    cli::AddImageCommands(commands);
     return commands;
 }
 
@@ -43,12 +44,14 @@ public:
         MemoryPlatform::ShowError(text);
         cli::Failure(text);
     }
+    std::optional<Image> LoadProgramBitmap(int id) override { return cli::LoadProgramBitmap(id); }
 };
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    cli::SetExecutablePath(argv[0]);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::vector<cli::Command> commands = AllCommands();
     std::string folder;
