@@ -24,6 +24,7 @@ struct TextLine {
     size_t start = 0;  // index of the line's first character in the text
     size_t length = 0;
     int width = 0;     // in pixels
+    bool operator==(const TextLine&) const = default;
 };
 
 // Breaks the text into lines: at each "@" (followed by an empty line) and line break mark

@@ -6,7 +6,9 @@
 #include "testing/DemoPalette.h"
 #include "tools/art/ItemArt.h"
 
+#include <algorithm>
 #include <map>
+#include <utility>
 
 namespace gamebuild {
 
@@ -112,6 +114,22 @@ ImageSet ItemImages(Quantizer& quantizer, int side, bool outline, int count)
 }
 
 } // namespace
+
+int DemoItemPicture(std::string_view kindName)
+{
+    // Stored names that differ from the picture's name.
+    static constexpr std::pair<std::string_view, std::string_view> kRenamed[] = {
+        {"Heater Sh=ld", "Heater Shield"},   {"Plate/Armour", "Plate Armour"},  {"Leather Helm", "Leather Cap"},
+        {"Riding Boots", "Leather Boots"},   {"Potion of Might", "Yellow Potion"}, {"Scroll of Light", "Scroll"},
+        {"Scroll of Fire", "Sealed Scroll"}, {"Ring of Warding", "Sapphire Ring"}, {"Amulet of Dawn", "Gold Amulet"},
+        {"Rusty Key", "Iron Key"},           {"Old Map", "Map"},
+    };
+    std::string_view name = kindName;
+    for (const auto& [stored, picture] : kRenamed)
+        if (kindName == stored)
+            name = picture;
+    return std::max(art::FindItemPicture(name), 0);
+}
 
 std::vector<std::vector<uint8_t>> DemoStateMarks()
 {
