@@ -65,7 +65,7 @@ int PaletteCommand(Context& context)
         return UsageError("palette takes no arguments");
     for (size_t i = 0; i < context.game.m_palette.size(); ++i) {
         Colour colour = context.game.m_palette[i];
-        PrintLine(Format("%zu\t#%02x%02x%02x", i, RedOf(colour), GreenOf(colour), BlueOf(colour)));
+        PrintLine(Format("%i\t#%02x%02x%02x", static_cast<int>(i), RedOf(colour), GreenOf(colour), BlueOf(colour)));
     }
     return kOk;
 }
