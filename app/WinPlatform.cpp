@@ -93,3 +93,5 @@ std::optional<Image> WinPlatform::LoadProgramBitmap(int id)
         LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return ImageFromBitmap(bitmap.Get());
 }
+
+Colour WinPlatform::WindowColour() { return GetSysColor(COLOR_WINDOW); }

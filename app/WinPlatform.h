@@ -14,4 +14,5 @@ public:
     void ShowError(const std::string& text) override;
     std::optional<std::string> BrowseInstallFolder(const std::string& current) override;
     std::optional<Image> LoadProgramBitmap(int id) override;
+    Colour WindowColour() override;
 };

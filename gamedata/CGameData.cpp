@@ -46,7 +46,14 @@ CGameData::CGameData(Platform& platform) : m_platform(platform)
             return;
     }
     // The other game files are read here, in their order; a failure there leaves that piece empty.
+    LoadPalette();
+    BuildStateIcons(m_stateIcons9, 9);
+    BuildStateIcons(m_stateIcons16, 16);
+    LoadImageSet("\\vcfont1.vga", m_itemImagesSmall, 1, 1, false);
+    LoadImageSet("\\vcfont2.vga", m_itemImagesLarge, 0, 0, true);
+    LoadIconImages();
     LoadMessageIndex();
+    LoadTextFont();
     LoadNameLists(); // needs the message index and the edition
     m_loaded = true;
 }

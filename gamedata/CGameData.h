@@ -78,6 +78,12 @@ public:
     const std::string& RealmName(int realm) const;
     const std::string& UnidentifiedName(int picture) const;
     const std::string& RankTitle(int profession, int rank) const;
+    // Palette, image sets, the program's icons and the text font, in the order start-up reads them.
+    bool LoadPalette();
+    bool BuildStateIcons(ImageList& list, int cellSize);
+    bool LoadImageSet(const char* name, ImageList& list, int borderX, int borderY, bool doubled);
+    bool LoadIconImages();
+    bool LoadTextFont();
 
     // The folder rules of the two file dialogs (the dialogs themselves are the Windows layer's).
     void RememberBmpFile(const std::string& path);
@@ -85,6 +91,9 @@ public:
     // Filter entries (text, pattern) of the save-file dialog, in order.
     std::vector<std::pair<std::string, std::string>> SaveFileFilters(bool rememberExtension) const;
 
+    ImageList m_stateIcons9;      // the 15 state marks in 9 x 9 cells
+    ImageList m_stateIcons16;     // the same, centred in 16 x 16 cells
+    ImageList m_itemImagesLarge;  // "vcfont2.vga", doubled
     std::string m_installPath;
     std::string m_bmpSavePath;
     std::string m_saveFilePath;
@@ -98,6 +107,11 @@ public:
     int m_monsterCount = 0;
     std::vector<uint8_t> m_incidents;
     std::array<Colour, 256> m_palette{}; // all black until the palette is loaded
+    ImageList m_itemImagesSmall;         // "vcfont1.vga", with a one-pixel border
+    ImageList m_iconImages;              // 26 x 26 item icons of the program's bitmap 131
+    std::array<uint8_t, 128> m_fontWidths{};
+    uint8_t m_fontMaxWidth = 0;
+    Image m_fontBitmap;                  // glyph c at x = m_fontMaxWidth * c; empty until the font is read
     std::vector<uint8_t> m_lootTable;
     std::array<std::vector<MapEvent>, 32> m_mapEvents;
     int m_cachedMapIndex = -1;

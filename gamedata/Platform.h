@@ -25,4 +25,7 @@ public:
 
     // A bitmap of the program's own resources (its generated art), by resource id.
     virtual std::optional<Image> LoadProgramBitmap(int id) = 0;
+
+    // The system's window colour, the background of the state icons.
+    virtual Colour WindowColour() { return Rgb(255, 255, 255); }
 };

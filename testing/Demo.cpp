@@ -1,6 +1,7 @@
 // The demo installations: full-size tables of made-up, plausible content, the same every time.
 
 #include "gamedata/ScenarioFile.h"
+#include "testing/DemoImages.h"
 #include "testing/GameBuilder.h"
 
 #include <string>
@@ -93,7 +94,7 @@ Record DemoItem(int number, Dice& dice)
     out.U8(40, ((1 + dice.Roll(13)) << 4) | (1 + dice.Roll(5)));
     out.U8(50, 0xFF).U8(51, 0x3F).U8(52, 0xFF).U8(53, 0x07).U8(54, 3);
     out.U8(55, kind.type == 1 || kind.type == 5 ? 4 : (kind.type == 0 ? 8 : 0));
-    out.U8(56, kind.type).U8(57, number % 128);
+    out.U8(56, kind.type).U8(57, DemoItemPicture(kind.name));
     out.U8(59, tier * 2).U8(61, tier == 9 ? 1 : 0);
     out.U8(64, kind.type >= 10 && kind.type <= 14 ? -(1 + tier / 3) : 0);
     out.U8(65, tier / 4).U8(66, tier / 6);
@@ -215,6 +216,7 @@ Installation DemoInstallation(Edition edition)
         scenario.events[map] = DemoEvents(map, dice);
     }
     AddDemoTexts(demo);
+    AddDemoImages(demo);
     return demo;
 }
 

@@ -32,7 +32,7 @@ bool Installation::Write(const std::string& folder) const
     if (!texts || !WriteBytes((base / "msg.hdr").string(), texts->header) ||
         !WriteBytes((base / MessageFileName(edition)).string(), texts->texts))
         return false;
-    return true;
+    return WriteImageFiles(*this, folder);
 }
 
 } // namespace gamebuild

@@ -2,6 +2,7 @@
 // Writes synthetic game installations from structured records: one writer per file format.
 // Tests build exactly the installation they need; mkgame writes the two demo installations.
 
+#include "gamedata/Image.h"
 #include "maps/MapEvent.h"
 #include "testing/ByteWriter.h"
 
@@ -47,17 +48,43 @@ const char* MessageFileName(Edition edition); // "msg.dbs" or "msg.gld"
 // A first-edition piece as stored: length, character count, then the code bits; nullopt
 // when a character has no code or the piece does not fit its length byte.
 std::optional<std::vector<uint8_t>> EncodeMessagePiece(std::string_view text);
+// The palette: 8-bit colours, stored as 6-bit intensities (the two low bits are dropped).
+std::vector<uint8_t> PaletteFileBytes(const std::vector<Colour>& colours);
+
+// A ".vga" image set: images of one size as grids of palette indexes, row after row, left to
+// right; 255 is transparent. At most 255 images; an image shorter than its size is padded
+// with 255.
+struct ImageSet {
+    int width = 0;
+    int height = 0;
+    std::vector<std::vector<uint8_t>> images;
+};
+std::vector<uint8_t> ImageSetFileBytes(const ImageSet& set);
+
+// The text font, 128 glyphs. A row's bit 15 is its leftmost pixel.
+struct FontGlyph {
+    int width = 0; // pixels the text advances
+    std::array<uint16_t, 14> rows{};
+};
+using GameFont = std::array<FontGlyph, 128>;
+std::vector<uint8_t> FontFileBytes(const GameFont& font);
 
 struct Installation {
     Edition edition = Edition::First;
     Scenario scenario;
     Messages messages; // the message files are written even when empty
+    std::optional<std::vector<Colour>> palette; // "palette.def"
+    std::optional<ImageSet> itemImages;         // "vcfont1.vga"
+    std::optional<ImageSet> stateImages;        // "vcfont2.vga": the 15 state marks of 9 x 9 first
+    std::optional<GameFont> font;               // "vbfont2.vga"
 
     // Writes every file of the installation into folder (created when missing).
     bool Write(const std::string& folder) const;
 };
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// The palette, image sets and font of the installation that are given.
+bool WriteImageFiles(const Installation& installation, const std::string& folder);
 // Cuts an existing file to its first length bytes.
 bool CutFile(const std::string& path, size_t length);
 
@@ -65,5 +92,7 @@ bool CutFile(const std::string& path, size_t length);
 Installation DemoInstallation(Edition edition);
 // The demo's message texts: every name list and a few dozen long texts; points some items at them.
 void AddDemoTexts(Installation& demo);
+// The demo's palette, item images, state marks and font.
+void AddDemoImages(Installation& demo);
 
 } // namespace gamebuild

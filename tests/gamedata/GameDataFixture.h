@@ -38,6 +38,10 @@ inline gamebuild::Installation SmallInstallation(gamebuild::Edition edition = ga
         scenario.maps[map] = Record(2768, 0);
         ByteWriter(scenario.maps[map]).U8(0, map).U8(2767, 0xC0 | map);
     }
+    installation.palette = std::vector<Colour>{Rgb(0, 0, 0), Rgb(252, 252, 252)};
+    installation.itemImages = gamebuild::ImageSet{2, 2, {{1, 1, 1, 255}}};
+    installation.stateImages = gamebuild::ImageSet{9, 9, std::vector<Record>(15, Record(81, 1))};
+    installation.font = gamebuild::GameFont{};
     return installation;
 }
 

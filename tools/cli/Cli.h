@@ -4,6 +4,7 @@
 #include "gamedata/CGameData.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,11 @@ struct Command {
 // Each unit of commands adds its own to the list.
 void AddInfoCommands(std::vector<Command>& commands);
 void AddTextCommands(std::vector<Command>& commands);
+void AddImageCommands(std::vector<Command>& commands);
+
+// The program's generated bitmaps, looked for beside this executable, then where the build drew them.
+void SetExecutablePath(const char* path);
+std::optional<Image> LoadProgramBitmap(int id);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);

@@ -12,6 +12,7 @@ std::vector<cli::Command> AllCommands()
     std::vector<cli::Command> commands;
     cli::AddInfoCommands(commands);
     cli::AddTextCommands(commands);
+    cli::AddImageCommands(commands);
     return commands;
 }
 
@@ -44,12 +45,14 @@ public:
         MemoryPlatform::ShowError(text);
         cli::Failure(text);
     }
+    std::optional<Image> LoadProgramBitmap(int id) override { return cli::LoadProgramBitmap(id); }
 };
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    cli::SetExecutablePath(argv[0]);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::vector<cli::Command> commands = AllCommands();
     std::string folder;

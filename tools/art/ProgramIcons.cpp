@@ -1,12 +1,11 @@
-// icongen FOLDER: writes the program's icons as .ico files (drawn here, so no binary art is
-// kept without its source). Icon 128: the program's own, a tallow candle with a mark.
+// The program's icons, drawn by code so that no binary art is kept without its source.
+
+#include "tools/art/ProgramIcons.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <functional>
-#include <string>
-#include <vector>
+
+namespace art {
 
 namespace {
 
@@ -15,7 +14,7 @@ struct Rgba {
 };
 
 // A picture as a function of the point (x, y) in 0..1 (y down); returns the colour there.
-using Painter = std::function<Rgba(double x, double y)>;
+using PaintFunction = std::function<Rgba(double x, double y)>;
 
 // Paints over: the later layer covers the earlier by its alpha.
 Rgba Over(Rgba below, Rgba above)
@@ -69,7 +68,7 @@ Rgba Candle(double x, double y)
 }
 
 // Renders size x size pixels with 4 x 4 samples each; pixels as BGRA, bottom-up, as icons keep them.
-std::vector<uint8_t> Render(const Painter& paint, int size)
+std::vector<uint8_t> Render(const PaintFunction& paint, int size)
 {
     std::vector<uint8_t> pixels(static_cast<size_t>(size) * size * 4);
     for (int py = 0; py < size; ++py)
@@ -100,7 +99,7 @@ void Put(std::vector<uint8_t>& out, uint32_t value, int bytes)
 }
 
 // An .ico file with one 32-bit image per size.
-std::vector<uint8_t> IconFile(const Painter& paint, const std::vector<int>& sizes)
+std::vector<uint8_t> IconFile(const PaintFunction& paint, const std::vector<int>& sizes)
 {
     std::vector<std::vector<uint8_t>> images;
     for (int size : sizes) {
@@ -144,27 +143,17 @@ std::vector<uint8_t> IconFile(const Painter& paint, const std::vector<int>& size
     return file;
 }
 
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
-}
-
 } // namespace
 
-int main(int argc, char** argv)
+
+std::vector<uint8_t> ProgramIconFile(int id)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: icongen FOLDER\n");
-        return 2;
+    switch (id) {
+    case 128: // the program's own: a tallow candle with a mark
+        return IconFile(Candle, {16, 32, 48});
+    default:
+        return {};
     }
-    const std::string folder = argv[1];
-    if (!WriteFile(folder + "/icon128.ico", IconFile(Candle, {16, 32, 48}))) {
-        std::fprintf(stderr, "icongen: cannot write into %s\n", folder.c_str());
-        return 1;
-    }
-    return 0;
 }
+
+} // namespace art

@@ -1,0 +1,63 @@
+// artgen FOLDER: draws the program's own bitmaps and icons and writes each into FOLDER, named
+// by its resource id ("bitmap<id>.bmp", "icon<id>.ico"). One function per resource; add new
+// bitmaps to the table below and new icons to ProgramIcons.
+
+#include "gamedata/BmpFile.h"
+#include "tools/art/ItemArt.h"
+#include "tools/art/ProgramArt.h"
+#include "tools/art/ProgramIcons.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Bitmap 131: the 128 item icons of 26 x 26 pixels side by side, on the mask colour.
+Image ItemIcons()
+{
+    constexpr int kSide = 26;
+    Image strip(kSide * art::kIconCount, kSide, art::kMaskColour);
+    for (int i = 0; i < art::kIconCount; ++i)
+        strip.Draw(art::DrawItemPicture(i, kSide, art::kMaskColour), kSide * i, 0);
+    return strip;
+}
+
+struct Resource {
+    int id;
+    Image (*draw)();
+};
+
+constexpr Resource kResources[] = {
+    {131, ItemIcons},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: artgen FOLDER\n");
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(argv[1], error);
+    for (const Resource& resource : kResources) {
+        std::string path = (std::filesystem::path(argv[1]) / art::ProgramBitmapFile(resource.id)).string();
+        if (!WriteBmpFile(path, resource.draw())) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    for (int id : art::kProgramIconIds) {
+        std::vector<uint8_t> icon = art::ProgramIconFile(id);
+        std::string path = (std::filesystem::path(argv[1]) / ("icon" + std::to_string(id) + ".ico")).string();
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(icon.data()), static_cast<std::streamsize>(icon.size()));
+        if (!out) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
