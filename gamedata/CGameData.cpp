@@ -46,6 +46,7 @@ CGameData::CGameData(Platform& platform) : m_platform(platform)
             return;
     }
     // The other game files are read here, in their order; a failure there leaves that piece empty.
+    LoadSpellTable();
     m_loaded = true;
 }
 

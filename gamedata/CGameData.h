@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,22 @@ public:
     // Reads the record from the file unless it is the one held; valid until GetMap for another map.
     const uint8_t* GetMap(int map);
 
+    // PIC pictures, read anew on each call; frames are appended to the caller's list. The
+    // result is the number of frames appended; 0 also when the file cannot be read (message 20).
+    int LoadPicture(const std::string& path, std::vector<Image>& frames, int scale, int first, int end,
+                    Colour background);
+    int LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end, Colour background);
+    int LoadPicByName(const std::string& name, std::vector<Image>& frames, int scale, int first, int end,
+                      Colour background);
+    int LoadMonsterPicture(int monster, std::vector<Image>& frames, int scale);
+
+    // The spell table of the game's executable: 102 records of 6 bytes.
+    bool LoadSpellTable();
+    const uint8_t* GetSpell(int number) const;
+
+    // A character portrait, 0 to 32, at scale 1, 2, 3 or 4; nothing when it cannot be read.
+    std::optional<Image> GetPortrait(int number, int scale) const;
+
     // The folder rules of the two file dialogs (the dialogs themselves are the Windows layer's).
     void RememberBmpFile(const std::string& path);
     void RememberSaveFile(const std::string& path, bool rememberExtension);
@@ -58,6 +75,7 @@ public:
     std::array<std::vector<MapEvent>, 32> m_mapEvents;
     int m_cachedMapIndex = -1;
     std::vector<uint8_t> m_cachedMap;
+    std::vector<uint8_t> m_spells; // empty until the spell table is loaded
 
 private:
     std::string ScenarioPath() const;

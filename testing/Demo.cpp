@@ -214,6 +214,7 @@ Installation DemoInstallation(Edition edition)
         scenario.maps[map] = DemoMap(map, dice);
         scenario.events[map] = DemoEvents(map, dice);
     }
+    AddDemoPictures(demo);
     return demo;
 }
 

@@ -26,7 +26,16 @@ bool Installation::Write(const std::string& folder) const
     if (error)
         return false;
     std::filesystem::path base(folder);
-    return WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario));
+    if (!WriteBytes((base / ScenarioFileName(edition)).string(), ScenarioFileBytes(scenario)))
+        return false;
+    for (const auto& [name, picture] : pictures)
+        if (!WriteBytes((base / name).string(), PicFileBytes(picture)))
+            return false;
+    if (!spells.empty() && !WriteBytes((base / ExecutableName(edition)).string(), ExecutableBytes(edition, spells)))
+        return false;
+    if (!portraits.empty() && !WriteBytes((base / "portdata.vga").string(), PortraitFileBytes(portraits)))
+        return false;
+    return WriteGoldPortraits(folder, goldPortraitsSmall, goldPortraitsLarge);
 }
 
 } // namespace gamebuild

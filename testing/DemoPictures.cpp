@@ -1,0 +1,4 @@
+#include "testing/GameBuilder.h"
+namespace gamebuild {
+void AddDemoPictures(Installation&) {}
+}
