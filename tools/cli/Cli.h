@@ -30,6 +30,7 @@ struct Command {
 
 // Each unit of commands adds its own to the list.
 void AddInfoCommands(std::vector<Command>& commands);
+void AddPictureCommands(std::vector<Command>& commands);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);

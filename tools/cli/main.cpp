@@ -11,6 +11,7 @@ std::vector<cli::Command> AllCommands()
 {
     std::vector<cli::Command> commands;
     cli::AddInfoCommands(commands);
+    cli::AddPictureCommands(commands);
     return commands;
 }
 
