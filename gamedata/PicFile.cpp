@@ -28,8 +28,10 @@ struct FrameLayout {
 
 int FrameCount(const ByteReader& bytes) { return std::max<int>(bytes.S16(0), 0); }
 
-// The frames of a masked-block picture (bytes after the length field) whose headers the
-// file holds. A cut mask reads as blocks absent.
+// The frames of a masked-block picture (the bytes after the length field) that the file
+// holds: a frame is there when its header and block mask are, its pixels begin after its mask,
+// and the first of them is held unless it has none. The first frame that is not ends the
+// picture, so a damaged file cannot repeat one frame over and over.
 std::vector<FrameLayout> MaskedLayouts(const ByteReader& data)
 {
     std::vector<FrameLayout> frames;
@@ -41,16 +43,23 @@ std::vector<FrameLayout> MaskedLayouts(const ByteReader& data)
         frame.height = data.U8(at + 3);
         frame.mask = at + kMaskedFrameHeader;
         frame.pixels = at + data.U16(at);
+        const int blocks = frame.width * frame.height;
+        const size_t maskBytes = (static_cast<size_t>(blocks) + 7) / 8;
+        if (!data.Has(frame.mask, maskBytes) || frame.pixels < frame.mask + maskBytes)
+            break;
         size_t present = 0;
-        for (int k = 0; k < frame.width * frame.height; ++k)
+        for (int k = 0; k < blocks; ++k)
             present += (data.U8(frame.mask + k / 8) >> (k % 8)) & 1;
+        if (present && !data.Has(frame.pixels, 1))
+            break;
         frames.push_back(frame);
         at = frame.pixels + kBlockBytes * present;
     }
     return frames;
 }
 
-// The frames of a plain picture whose headers the file holds.
+// The frames of a plain picture that the file holds: the header, and the first pixel unless
+// the frame has none.
 std::vector<FrameLayout> PlainLayouts(const ByteReader& bytes)
 {
     std::vector<FrameLayout> frames;
@@ -58,14 +67,15 @@ std::vector<FrameLayout> PlainLayouts(const ByteReader& bytes)
     size_t pixels = 2 + kPlainFrameHeader * static_cast<size_t>(count);
     for (int i = 0; i < count; ++i) {
         const size_t header = 2 + kPlainFrameHeader * i;
-        if (!bytes.Has(header, kPlainFrameHeader))
-            break;
         FrameLayout frame;
         frame.width = bytes.U8(header);
         frame.height = bytes.U8(header + 1);
         frame.pixels = pixels;
+        const size_t size = kBlockBytes * frame.width * frame.height;
+        if (!bytes.Has(header, kPlainFrameHeader) || (size && !bytes.Has(pixels, 1)))
+            break;
         frames.push_back(frame);
-        pixels += kBlockBytes * frame.width * frame.height;
+        pixels += size;
     }
     return frames;
 }

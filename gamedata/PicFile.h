@@ -45,8 +45,10 @@ struct Request {
 };
 
 // Appends frames first to end - 1, all of one size and each centred, drawn with the palette
-// on the background; returns how many were appended. Only what the file holds is read: a
-// frame whose header lies beyond its end is not there, and pixels beyond it are transparent.
+// on the background; returns how many were appended. Only what the file holds is read: the
+// picture ends before the first frame whose header, block mask or first pixel the file does
+// not hold (or whose pixels would begin inside its own mask), and pixels cut off at the end
+// of the file are transparent.
 int Decode(std::span<const uint8_t> file, Form form, const Palette& palette, const Request& request,
            std::vector<Image>& frames);
 

@@ -234,9 +234,10 @@ TEST(PicFile, AMaskedFileCutAtEachSectionGivesWhatItHolds)
         size_t length;
         size_t frames;
     };
-    // Frames appear once their header is held; blocks, masks and pixels cut away are background.
-    const Cut cuts[] = {{0, 0},  {2, 0},  {5, 0},  {6, 0},  {14, 0},  {16, 0},  {18, 1},
-                        {19, 1}, {51, 1}, {83, 1}, {87, 2}, {120, 2}, {151, 2}, {152, 2}};
+    // A frame is there once its header, its mask and its first pixel are; pixels cut away
+    // after that are background.
+    const Cut cuts[] = {{0, 0},  {2, 0},  {5, 0},  {6, 0},  {14, 0},  {16, 0},  {18, 0},  {19, 0},
+                        {20, 1}, {51, 1}, {83, 1}, {87, 1}, {88, 1}, {89, 2}, {120, 2}, {152, 2}};
     for (const Cut& cut : cuts) {
         Bytes file = TwoFrames();
         file.resize(cut.length);
@@ -248,10 +249,11 @@ TEST(PicFile, AMaskedFileCutAtEachSectionGivesWhatItHolds)
                     << "cut at " << cut.length;
     }
 
-    // Cut after A's mask: block 0 is present but none of its pixels are there.
-    Bytes noPixels = TwoFrames();
-    noPixels.resize(19);
-    EXPECT_EQ(Decode(noPixels, pic::Form::MaskedBlocks)[0].Pixel(0, 0), kBack);
+    // Cut after A's first pixel: the rest of its block is background.
+    Bytes onePixel = TwoFrames();
+    onePixel.resize(20);
+    EXPECT_EQ(Decode(onePixel, pic::Form::MaskedBlocks)[0].Pixel(0, 0), kPalette[40]);
+    EXPECT_EQ(Decode(onePixel, pic::Form::MaskedBlocks)[0].Pixel(1, 0), kBack);
     // Cut after 32 of A's 64 pixels: its top four rows only.
     Bytes half = TwoFrames();
     half.resize(51);
@@ -279,13 +281,22 @@ TEST(PicFile, CountsBeyondTheFileAndNegativeCounts)
     table[4] = 40;
     EXPECT_TRUE(Decode(table, pic::Form::MaskedBlocks).empty());
 
-    // A frame of 255 x 255 blocks whose mask and pixels are not there: its size, all background.
+    // A frame of 255 x 255 blocks whose mask runs past the end, or whose pixels would begin
+    // inside its own mask, ends the picture; so does a frame that would begin where the last
+    // one did, however large the count.
     Bytes huge;
     Put(huge, {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x10, 0, 255, 255, 0xFF, 0xFF});
-    std::vector<Image> big = Decode(huge, pic::Form::MaskedBlocks);
-    ASSERT_EQ(big.size(), 1u);
-    EXPECT_EQ(big[0].Width(), 2040);
-    EXPECT_EQ(big[0].Pixel(0, 0), kBack) << "offset 16 points past the end";
+    EXPECT_TRUE(Decode(huge, pic::Form::MaskedBlocks).empty());
+    Bytes inside = OneBlockFrames(1);
+    inside[10] = 4; // pixels at 4: on the mask
+    EXPECT_TRUE(Decode(inside, pic::Form::MaskedBlocks).empty());
+    // 32767 frames whose first has its pixels at 0, on its own header: without the rule every
+    // frame would begin at the same place and the picture would be that frame 32767 times.
+    Bytes repeating;
+    Put(repeating, {0, 0, 0, 0, 0xFF, 0x7F});
+    PutRun(repeating, 4 * 32767, 0);
+    Put(repeating, {0, 0, 1, 1, 0});
+    EXPECT_TRUE(Decode(repeating, pic::Form::MaskedBlocks).empty());
 
     // A negative count (0xFFFF is -1) is no frame, in either form.
     Bytes negative = TwoFrames();
@@ -295,15 +306,20 @@ TEST(PicFile, CountsBeyondTheFileAndNegativeCounts)
     plainNegative[0] = 0xFF, plainNegative[1] = 0xFF;
     EXPECT_TRUE(Decode(plainNegative, pic::Form::Plain).empty());
 
-    // Plain: a count of 100 in a file of 72 bytes gives the 11 headers it holds; their pixels
-    // would start at 602, beyond the end, so every one is background.
+    // Plain: a count of 100 in a file of 72 bytes: the 11 headers it holds would have their
+    // pixels from 602 on, beyond the end, so there is no frame.
     Bytes plainMany = PlainFrame(1, 1, [](int, int) { return 1; });
     plainMany[0] = 100;
-    std::vector<Image> many = Decode(plainMany, pic::Form::Plain, 2);
-    EXPECT_EQ(many.size(), 11u);
-    for (const Image& frame : many)
-        for (Colour colour : frame.Pixels())
-            ASSERT_EQ(colour, kBack);
+    EXPECT_TRUE(Decode(plainMany, pic::Form::Plain, 2).empty());
+    // Frames without pixels (0 x 4 and 3 x 0 units) need none in the file; together they
+    // still span 3 x 4 units.
+    Bytes empty;
+    Put(empty, {2, 0, 0, 4, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0});
+    std::vector<Image> none = Decode(empty, pic::Form::Plain, 2);
+    ASSERT_EQ(none.size(), 2u);
+    EXPECT_EQ(none[0].Width(), 24);
+    EXPECT_EQ(none[1].Height(), 32);
+    EXPECT_EQ(none[1].Pixel(0, 0), kBack);
 }
 
 TEST(PicFile, APlainFileCutShortGivesWhatItHolds)
@@ -313,18 +329,19 @@ TEST(PicFile, APlainFileCutShortGivesWhatItHolds)
     Put(file, {2, 0, 1, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0});
     PutRun(file, 64, 20);
     PutRun(file, 64, 30);
-    const std::pair<size_t, size_t> cuts[] = {{1, 0}, {2, 0}, {7, 0}, {8, 1}, {13, 1}, {14, 2}, {46, 2}, {142, 2}};
+    const std::pair<size_t, size_t> cuts[] = {{1, 0},  {2, 0},  {7, 0},  {8, 0},  {14, 0},
+                                              {15, 1}, {46, 1}, {78, 1}, {79, 2}, {142, 2}};
     for (auto [length, count] : cuts) {
         Bytes cut = file;
         cut.resize(length);
         EXPECT_EQ(Decode(cut, pic::Form::Plain, 2).size(), count) << "cut at " << length;
     }
     Bytes half = file;
-    half.resize(46); // frame 0's first four rows
+    half.resize(110); // frame 1's first four rows
     std::vector<Image> frames = Decode(half, pic::Form::Plain, 2);
-    EXPECT_EQ(frames[0].Pixel(7, 3), kPalette[20]);
-    EXPECT_EQ(frames[0].Pixel(0, 4), kBack);
-    EXPECT_EQ(frames[1].Pixel(0, 0), kBack);
+    EXPECT_EQ(frames[0].Pixel(7, 7), kPalette[20]);
+    EXPECT_EQ(frames[1].Pixel(7, 3), kPalette[30]);
+    EXPECT_EQ(frames[1].Pixel(0, 4), kBack);
 }
 
 TEST(PicFile, TheStoreFindsPicturesByNumberAndName)
