@@ -20,7 +20,8 @@ struct Demo {
 Demo WriteDemo(gamebuild::Edition edition)
 {
     const bool gold = edition == gamebuild::Edition::Gold;
-    auto folder = std::filesystem::temp_directory_path() / (gold ? "tallowmark-picbench-gold" : "tallowmark-picbench-first");
+    auto folder =
+        std::filesystem::temp_directory_path() / (gold ? "tallowmark-picbench-gold" : "tallowmark-picbench-first");
     std::filesystem::remove_all(folder);
     gamebuild::Installation installation = gamebuild::DemoInstallation(edition);
     installation.Write(folder.string());

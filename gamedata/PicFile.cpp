@@ -20,7 +20,7 @@ constexpr size_t kMaskedLengthField = 4;
 
 // One frame as found in the file: its size in blocks and where its parts lie.
 struct FrameLayout {
-    int width = 0;  // in blocks of 8 pixels
+    int width = 0; // in blocks of 8 pixels
     int height = 0;
     size_t mask = 0;   // masked blocks: the block mask
     size_t pixels = 0; // the first pixel byte
@@ -89,8 +89,8 @@ const Colour* PixelColour(const ByteReader& bytes, size_t at, const Palette& pal
     return index == kTransparent ? nullptr : &palette[index];
 }
 
-void DrawMaskedFrame(const ByteReader& data, const FrameLayout& frame, const Palette& palette, int scale,
-                     int left, int top, Image& image)
+void DrawMaskedFrame(const ByteReader& data, const FrameLayout& frame, const Palette& palette, int scale, int left,
+                     int top, Image& image)
 {
     const int unit = kBlockSide * scale;
     size_t block = frame.pixels;
@@ -109,8 +109,8 @@ void DrawMaskedFrame(const ByteReader& data, const FrameLayout& frame, const Pal
 
 // Scale 1 halves a plain picture (every other pixel of every other row); any other scale
 // draws it as stored.
-void DrawPlainFrame(const ByteReader& bytes, const FrameLayout& frame, const Palette& palette, int scale,
-                    int left, int top, Image& image)
+void DrawPlainFrame(const ByteReader& bytes, const FrameLayout& frame, const Palette& palette, int scale, int left,
+                    int top, Image& image)
 {
     const int step = scale == 1 ? 2 : 1;
     const size_t rowBytes = static_cast<size_t>(kBlockSide) * frame.width;
@@ -128,9 +128,10 @@ void DrawPlainFrame(const ByteReader& bytes, const FrameLayout& frame, const Pal
 
 Form FormOf(std::span<const uint8_t> file)
 {
-    ByteReader bytes(file);
-    return bytes.Has(0, kMaskedLengthField) && uint64_t{bytes.U32(0)} + kMaskedLengthField == file.size() ? Form::MaskedBlocks
-                                                                                                  : Form::Plain;
+    const ByteReader bytes(file);
+    const bool lengthMatches =
+        bytes.Has(0, kMaskedLengthField) && uint64_t{bytes.U32(0)} + kMaskedLengthField == file.size();
+    return lengthMatches ? Form::MaskedBlocks : Form::Plain;
 }
 
 int SettleEnd(int end, int frameCount)
@@ -192,11 +193,9 @@ int CGameData::LoadPicture(const std::string& path, std::vector<Image>& frames, 
     return pic::Decode(*file, pic::FormOf(*file), m_palette, {scale, first, end, background}, frames);
 }
 
-int CGameData::LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end,
-                               Colour background)
+int CGameData::LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end, Colour background)
 {
-    return LoadPicture(Format("%s\\MON%.2i.PIC", m_installPath.c_str(), number), frames, scale, first, end,
-                       background);
+    return LoadPicture(Format("%s\\MON%.2i.PIC", m_installPath.c_str(), number), frames, scale, first, end, background);
 }
 
 int CGameData::LoadPicByName(const std::string& name, std::vector<Image>& frames, int scale, int first, int end,

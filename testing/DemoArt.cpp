@@ -31,7 +31,7 @@ double SegmentParameter(Pt a, Pt b, double x, double y)
 }
 } // namespace
 
-Grid::Grid(int w, int h, uint8_t fill) : width(w), height(h), pixels(static_cast<size_t>(w) * h, fill) {}
+Grid::Grid(int w, int h, uint8_t fill) : width(w), height(h), pixels(static_cast<size_t>(w) * h, fill) { }
 
 uint8_t Grid::At(int x, int y) const
 {
@@ -125,8 +125,8 @@ void Painter::Ellipse(Pt c, double rx, double ry, const Paint& paint, double deg
 void Painter::Limb(Pt a, Pt b, double ra, double rb, const Paint& paint)
 {
     const double reach = std::max(ra, rb);
-    Fill(std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach,
-         std::max(a.y, b.y) + reach, &paint, 0, [&](double x, double y) {
+    Fill(std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach, std::max(a.y, b.y) + reach,
+         &paint, 0, [&](double x, double y) {
              const double t = SegmentParameter(a, b, x, y);
              const double r = ra + (rb - ra) * t;
              const double dx = x - (a.x + (b.x - a.x) * t), dy = y - (a.y + (b.y - a.y) * t);
@@ -187,16 +187,15 @@ void Painter::Polygon(const std::vector<Pt>& points, const Paint& paint)
 
 void Painter::Disc(Pt c, double r, uint8_t index)
 {
-    Fill(c.x - r, c.y - r, c.x + r, c.y + r, nullptr, index, [&](double x, double y) {
-        return Hit{(x - c.x) * (x - c.x) + (y - c.y) * (y - c.y) < r * r};
-    });
+    Fill(c.x - r, c.y - r, c.x + r, c.y + r, nullptr, index,
+         [&](double x, double y) { return Hit{(x - c.x) * (x - c.x) + (y - c.y) * (y - c.y) < r * r}; });
 }
 
 void Painter::Line(Pt a, Pt b, double width, uint8_t index)
 {
     const double r = width / 2;
-    Fill(std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r, nullptr,
-         index, [&](double x, double y) {
+    Fill(std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r, nullptr, index,
+         [&](double x, double y) {
              const double t = SegmentParameter(a, b, x, y);
              const double dx = x - (a.x + (b.x - a.x) * t), dy = y - (a.y + (b.y - a.y) * t);
              return Hit{dx * dx + dy * dy < r * r};
@@ -210,7 +209,8 @@ void Painter::FlatPolygon(const std::vector<Pt>& points, uint8_t index)
         left = std::min(left, p.x), right = std::max(right, p.x);
         top = std::min(top, p.y), bottom = std::max(bottom, p.y);
     }
-    Fill(left, top, right, bottom, nullptr, index, [&](double x, double y) { return Hit{InsidePolygon(points, x, y)}; });
+    Fill(left, top, right, bottom, nullptr, index,
+         [&](double x, double y) { return Hit{InsidePolygon(points, x, y)}; });
 }
 
 void Painter::Dot(Pt p, uint8_t index)

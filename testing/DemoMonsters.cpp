@@ -72,7 +72,8 @@ void DrawWeapon(Painter& p, Weapon weapon, Pt hand, double degrees, const Look& 
     case Weapon::Sword: {
         Pt base = Polar(hand, degrees, 2);
         Pt tip = Polar(hand, degrees, 21);
-        p.Polygon({Polar(base, degrees + 90, 2), Polar(tip, degrees + 180 - 25, 3), tip, Polar(tip, degrees + 180 + 25, 3), Polar(base, degrees - 90, 2)},
+        p.Polygon({Polar(base, degrees + 90, 2), Polar(tip, degrees + 180 - 25, 3), tip,
+                   Polar(tip, degrees + 180 + 25, 3), Polar(base, degrees - 90, 2)},
                   metal);
         p.Line(Polar(base, degrees, 1), Polar(tip, degrees + 180, 3), 0.6, metal.Shade(14));
         p.Limb(Polar(base, degrees + 90, 4), Polar(base, degrees - 90, 4), 1.1, 1.1, look.second.Darker(2));
@@ -133,8 +134,8 @@ void DrawHead(Painter& p, const Figure& f, Pt c, const Look& look, Pose pose)
     };
     switch (f.head) {
     case Head::Human:
-        p.Ellipse(c + Pt{0, -1.5 * s}, 6.8 * s, 6.8 * s, look.third);        // hair
-        p.Ellipse(c + Pt{0, 0.8 * s}, 5.8 * s, 6.8 * s, skin);               // face
+        p.Ellipse(c + Pt{0, -1.5 * s}, 6.8 * s, 6.8 * s, look.third);             // hair
+        p.Ellipse(c + Pt{0, 0.8 * s}, 5.8 * s, 6.8 * s, skin);                    // face
         p.Ellipse(c + Pt{0, -4.5 * s}, 5.5 * s, 2.6 * s, look.third.NoOutline()); // fringe
         eyes(2.4, 0.2, 1.1);
         p.Line(c + Pt{-1.5 * s, 4.2 * s}, c + Pt{1.5 * s, 4.2 * s}, 0.7 * s, dark);
@@ -142,7 +143,8 @@ void DrawHead(Painter& p, const Figure& f, Pt c, const Look& look, Pose pose)
         break;
     case Head::Goblin:
         for (double side : {-1.0, 1.0})
-            p.Polygon({c + Pt{side * 4 * s, -3 * s}, c + Pt{side * 13 * s, -6 * s}, c + Pt{side * 4.5 * s, 2 * s}}, skin);
+            p.Polygon({c + Pt{side * 4 * s, -3 * s}, c + Pt{side * 13 * s, -6 * s}, c + Pt{side * 4.5 * s, 2 * s}},
+                      skin);
         p.Ellipse(c, 6 * s, 6.5 * s, skin);
         eyes(2.5, -1, 1.4);
         p.Ellipse(c + Pt{0, 1.5 * s}, 1.3 * s, 2.6 * s, skin.Lighter(1));
@@ -152,7 +154,8 @@ void DrawHead(Painter& p, const Figure& f, Pt c, const Look& look, Pose pose)
         break;
     case Head::Dog:
         for (double side : {-1.0, 1.0}) {
-            p.Polygon({c + Pt{side * 2 * s, -4 * s}, c + Pt{side * 6 * s, -12 * s}, c + Pt{side * 6.5 * s, -2 * s}}, skin);
+            p.Polygon({c + Pt{side * 2 * s, -4 * s}, c + Pt{side * 6 * s, -12 * s}, c + Pt{side * 6.5 * s, -2 * s}},
+                      skin);
             p.Limb(c + Pt{side * 2.5 * s, -5 * s}, c + Pt{side * 3.8 * s, -9 * s}, 0.9 * s, 0.3 * s, kBonePaint);
         }
         p.Ellipse(c, 6 * s, 6 * s, skin);
@@ -243,10 +246,12 @@ void DrawFigure(Painter& p, Pose pose, const Look& look, const Figure& f)
     if (f.robe) {
         const double sway = pose == Pose::Breathe ? 1 : pose == Pose::Strike ? -1.5 : 0;
         p.Polygon({up + Pt{24 - 7 * w, 22}, up + Pt{24 + 7 * w, 22}, up + Pt{24 + 9.5 * w, 26}, Pt{24 + 15 + sway, 70},
-                   Pt{24 + 5, 68.5}, Pt{24 - 2, 70}, Pt{24 - 9, 68.5}, Pt{24 - 15 + sway, 70}, up + Pt{24 - 9.5 * w, 26}},
+                   Pt{24 + 5, 68.5}, Pt{24 - 2, 70}, Pt{24 - 9, 68.5}, Pt{24 - 15 + sway, 70},
+                   up + Pt{24 - 9.5 * w, 26}},
                   look.second);
-        p.Polygon({up + Pt{24 - 1.5, 30}, up + Pt{24 + 1.5, 30}, Pt{24 + 3 + sway * 0.5, 69}, Pt{24 - 3 + sway * 0.5, 69}},
-                  look.second.Darker(2).NoOutline());
+        p.Polygon(
+            {up + Pt{24 - 1.5, 30}, up + Pt{24 + 1.5, 30}, Pt{24 + 3 + sway * 0.5, 69}, Pt{24 - 3 + sway * 0.5, 69}},
+            look.second.Darker(2).NoOutline());
         p.Polygon({up + Pt{24 - 4, 23}, up + Pt{24 + 4, 23}, up + Pt{24, 31}}, look.second.Lighter(2).NoOutline());
         p.Line(up + Pt{24 - 8 * w, 42}, up + Pt{24 + 8 * w, 42}, 1.2, look.third.Shade(look.third.light));
     } else if (f.bones) {
@@ -257,16 +262,17 @@ void DrawFigure(Painter& p, Pose pose, const Look& look, const Figure& f)
         p.Line(up + Pt{24, 25}, up + Pt{24, 39}, 1.2, look.body.Shade(12));
         p.Ellipse(up + Pt{24, 45}, 5.5 * w, 2.6, look.body);
     } else if (f.bare) {
-        p.Polygon({up + Pt{24 - 8 * w, 42}, up + Pt{24 + 8 * w, 42}, Pt{24 + 6 * w, 56}, Pt{24, 53}, Pt{24 - 6 * w, 56}},
-                  look.second);
+        p.Polygon(
+            {up + Pt{24 - 8 * w, 42}, up + Pt{24 + 8 * w, 42}, Pt{24 + 6 * w, 56}, Pt{24, 53}, Pt{24 - 6 * w, 56}},
+            look.second);
         p.Ellipse(up + Pt{24, 33}, 9.5 * w, 12, skin);
         if (f.belly > 0)
             p.Ellipse(up + Pt{24, 38}, 8.5 * w * f.belly, 7.5 * f.belly, skin);
         for (double side : {-1.0, 1.0})
             p.Line(up + Pt{24 + side * 6 * w, 30}, up + Pt{24 + side * 1.5, 31}, 0.7, skin.Shade(skin.dark));
     } else {
-        p.Polygon({up + Pt{24 - 9 * w, 22}, up + Pt{24 + 9 * w, 22}, up + Pt{24 + 10.5 * w, 29}, up + Pt{24 + 8 * w, 45},
-                   up + Pt{24 - 8 * w, 45}, up + Pt{24 - 10.5 * w, 29}},
+        p.Polygon({up + Pt{24 - 9 * w, 22}, up + Pt{24 + 9 * w, 22}, up + Pt{24 + 10.5 * w, 29},
+                   up + Pt{24 + 8 * w, 45}, up + Pt{24 - 8 * w, 45}, up + Pt{24 - 10.5 * w, 29}},
                   look.second);
         p.Line(up + Pt{24, 24}, up + Pt{24, 43}, 0.8, look.second.Shade(look.second.dark));
         p.Polygon({up + Pt{24 - 3.5, 22}, up + Pt{24 + 3.5, 22}, up + Pt{24, 26.5}}, skin.NoOutline());
@@ -325,10 +331,10 @@ void DrawFigure(Painter& p, Pose pose, const Look& look, const Figure& f)
 // Four-legged beasts seen from the side, facing left: 64 x 44 design units, paws at 42.
 
 struct Beast {
-    double length = 1;   // of the body
-    double height = 1;   // of the body
-    double legs = 1;     // length
-    double snout = 1;    // length
+    double length = 1; // of the body
+    double height = 1; // of the body
+    double legs = 1;   // length
+    double snout = 1;  // length
     bool roundEars = false;
     bool thinTail = false;
     bool mane = false;
@@ -581,7 +587,8 @@ void DrawWraith(Painter& p, Pose pose, const Look& look)
                Pt{28 + 3 - flutter, hem + 4}, Pt{28 - 2, hem - 5}, Pt{28 - 7 + flutter, hem + 2}, Pt{28 - 10, hem - 7},
                Pt{28 - 15 - flutter, hem - 1}},
               look.second);
-    p.Polygon({c + Pt{-2, 14}, c + Pt{2, 14}, Pt{28 + 3, hem - 4}, Pt{28 - 3, hem - 4}}, look.second.Darker(2).NoOutline());
+    p.Polygon({c + Pt{-2, 14}, c + Pt{2, 14}, Pt{28 + 3, hem - 4}, Pt{28 - 3, hem - 4}},
+              look.second.Darker(2).NoOutline());
     for (double side : {-1.0, 1.0}) {
         const Pt shoulder = c + Pt{side * 8, 11};
         const Pt elbow = shoulder + (pose == Pose::Windup ? Pt{side * 8, -8} : Pt{side * 9, 8 - 6 * reach});
@@ -615,8 +622,8 @@ void DrawVine(Painter& p, Pose pose, const Look& look)
         const double height = 34 + 8 * (s % 2);
         for (int k = 0; k <= 5; ++k) {
             const double t = k / 5.0;
-            points.push_back({roots[s] + std::sin(t * 3 + phase * 0.7 + s) * 4 * t + (roots[s] - 28) * t * 0.5,
-                              67 - height * t});
+            points.push_back(
+                {roots[s] + std::sin(t * 3 + phase * 0.7 + s) * 4 * t + (roots[s] - 28) * t * 0.5, 67 - height * t});
         }
         p.Chain(points, 2.6, 0.8, look.body.Darker(s % 2));
         for (int k = 1; k < 5; ++k) {
@@ -644,8 +651,9 @@ void DrawVine(Painter& p, Pose pose, const Look& look)
     p.Disc(head, 3.6 * open, Index(kRed, 1));
     for (int k = 0; k < 8; ++k) {
         const double angle = k * 45 + 20;
-        p.FlatPolygon({Polar(head, angle - 9, 3.8 * open), Polar(head, angle, 1.8 * open), Polar(head, angle + 9, 3.8 * open)},
-                      Index(kBone, 15));
+        p.FlatPolygon(
+            {Polar(head, angle - 9, 3.8 * open), Polar(head, angle, 1.8 * open), Polar(head, angle + 9, 3.8 * open)},
+            Index(kBone, 15));
     }
 }
 
@@ -653,9 +661,9 @@ void DrawVine(Painter& p, Pose pose, const Look& look)
 // The eighteen kinds of the demo, in the order of its monster table.
 
 struct Kind {
-    int width, height; // of the body plan's design, in design units
-    int canvas;        // width of the picture, in design units, the design centred in it
-    double scale;      // pixels per design unit at rank size 1
+    int width, height;              // of the body plan's design, in design units
+    int canvas;                     // width of the picture, in design units, the design centred in it
+    double scale;                   // pixels per design unit at rank size 1
     std::array<DemoRamp, 4> bodies; // body colours by rank
     std::function<void(Painter&, Pose, const Look&)> draw;
     Look look;
@@ -670,61 +678,160 @@ std::vector<Kind> Kinds()
 {
     const uint8_t red = Index(kRed, 14), yellow = Index(kYellow, 14), green = Index(kGreen, 14);
     const uint8_t sky = Index(kSky, 15), violet = Index(kViolet, 15), dark = Index(kGrey, 1);
-    auto figure = [](Figure f) { return [f](Painter& p, Pose pose, const Look& look) { DrawFigure(p, pose, look, f); }; };
+    auto figure = [](Figure f) {
+        return [f](Painter& p, Pose pose, const Look& look) { DrawFigure(p, pose, look, f); };
+    };
     auto beast = [](Beast b) { return [b](Painter& p, Pose pose, const Look& look) { DrawBeast(p, pose, look, b); }; };
     std::vector<Kind> kinds;
     // Rat, bat, kobold, goblin, orc warrior, skeleton.
-    kinds.push_back({64, 40, 60, 0.85, {kBrown, kGrey, kRust, kBone},
-                     beast({.length = 0.75, .height = 0.95, .legs = 0.4, .snout = 0.8, .roundEars = true, .thinTail = true}),
-                     MakeLook({kBrown, 2, 11}, {kBrown, 7, 13}, {kFlesh, 4, 12}, red)});
-    kinds.push_back({48, 40, 48, 1, {kBrown, kViolet, kGrey, kRust}, DrawBat,
+    kinds.push_back(
+        {64,
+         40,
+         60,
+         0.85,
+         {kBrown, kGrey, kRust, kBone},
+         beast({.length = 0.75, .height = 0.95, .legs = 0.4, .snout = 0.8, .roundEars = true, .thinTail = true}),
+         MakeLook({kBrown, 2, 11}, {kBrown, 7, 13}, {kFlesh, 4, 12}, red)});
+    kinds.push_back({48,
+                     40,
+                     48,
+                     1,
+                     {kBrown, kViolet, kGrey, kRust},
+                     DrawBat,
                      MakeLook({kBrown, 2, 10}, {kBrown, 1, 7}, {kBrown, 1, 7}, red)});
-    kinds.push_back({48, 72, 48, 0.75, {kRust, kBrown, kOrange, kMoss},
-                     figure({.head = Head::Dog, .weapon = Weapon::Spear, .shoulders = 0.8, .arms = 0.9, .headSize = 1.15}),
-                     MakeLook({kRust, 3, 12}, {kBrown, 2, 9}, {kBrown, 1, 7}, yellow)});
-    kinds.push_back({48, 72, 48, 0.75, {kGreen, kMoss, kTeal, kYellow},
-                     figure({.head = Head::Goblin, .weapon = Weapon::Dagger, .shoulders = 0.8, .arms = 0.9, .headSize = 1.2}),
-                     MakeLook({kGreen, 3, 11}, {kRust, 2, 9}, {kBrown, 1, 7}, yellow)});
-    kinds.push_back({48, 72, 60, 1, {kMoss, kGreen, kBrown, kGrey},
-                     figure({.head = Head::Brute, .weapon = Weapon::Axe, .shield = true, .tusks = true, .shoulders = 1.15,
+    kinds.push_back(
+        {48,
+         72,
+         48,
+         0.75,
+         {kRust, kBrown, kOrange, kMoss},
+         figure({.head = Head::Dog, .weapon = Weapon::Spear, .shoulders = 0.8, .arms = 0.9, .headSize = 1.15}),
+         MakeLook({kRust, 3, 12}, {kBrown, 2, 9}, {kBrown, 1, 7}, yellow)});
+    kinds.push_back(
+        {48,
+         72,
+         48,
+         0.75,
+         {kGreen, kMoss, kTeal, kYellow},
+         figure({.head = Head::Goblin, .weapon = Weapon::Dagger, .shoulders = 0.8, .arms = 0.9, .headSize = 1.2}),
+         MakeLook({kGreen, 3, 11}, {kRust, 2, 9}, {kBrown, 1, 7}, yellow)});
+    kinds.push_back({48,
+                     72,
+                     60,
+                     1,
+                     {kMoss, kGreen, kBrown, kGrey},
+                     figure({.head = Head::Brute,
+                             .weapon = Weapon::Axe,
+                             .shield = true,
+                             .tusks = true,
+                             .shoulders = 1.15,
                              .limbs = 1.2}),
                      MakeLook({kMoss, 3, 11}, {kGrey, 2, 9}, {kRust, 2, 9}, red)});
-    kinds.push_back({48, 72, 52, 1, {kBone, kGrey, kParchment, kYellow},
+    kinds.push_back({48,
+                     72,
+                     52,
+                     1,
+                     {kBone, kGrey, kParchment, kYellow},
                      figure({.head = Head::Skull, .weapon = Weapon::Sword, .shield = true, .bones = true}),
                      MakeLook({kBone, 4, 14}, {kBone, 4, 14}, {kRust, 2, 8}, red)});
     // Zombie, wolf, spider, slime, troll, ogre.
-    kinds.push_back({48, 72, 48, 1, {kMoss, kTeal, kGrey, kGreen},
+    kinds.push_back({48,
+                     72,
+                     48,
+                     1,
+                     {kMoss, kTeal, kGrey, kGreen},
                      figure({.head = Head::Human, .shoulders = 0.95, .arms = 1.1}),
                      MakeLook({kMoss, 3, 10}, {kBrown, 1, 7}, {kGrey, 1, 6}, Index(kYellow, 10))});
-    kinds.push_back({64, 44, 64, 1, {kGrey, kBrown, kBone, kRust},
+    kinds.push_back({64,
+                     44,
+                     64,
+                     1,
+                     {kGrey, kBrown, kBone, kRust},
                      beast({.length = 1, .height = 1, .legs = 1, .snout = 1, .mane = true}),
                      MakeLook({kGrey, 3, 11}, {kGrey, 8, 13}, {kGrey, 3, 11}, yellow)});
-    kinds.push_back({64, 48, 64, 1, {kViolet, kGrey, kBrown, kGreen}, DrawSpider,
+    kinds.push_back({64,
+                     48,
+                     64,
+                     1,
+                     {kViolet, kGrey, kBrown, kGreen},
+                     DrawSpider,
                      MakeLook({kViolet, 1, 8}, {kViolet, 1, 8}, {kRed, 5, 12}, red)});
-    kinds.push_back({48, 40, 48, 1, {kTeal, kGreen, kViolet, kYellow}, DrawSlime,
+    kinds.push_back({48,
+                     40,
+                     48,
+                     1,
+                     {kTeal, kGreen, kViolet, kYellow},
+                     DrawSlime,
                      MakeLook({kTeal, 4, 13}, {kTeal, 4, 13}, {kTeal, 4, 13}, dark)});
-    kinds.push_back({48, 72, 64, 1.2, {kMoss, kGreen, kTeal, kGrey},
-                     figure({.head = Head::Brute, .weapon = Weapon::Club, .hunched = true, .bare = true, .shoulders = 1.2, .arms = 1.35,
-                             .headSize = 0.9, .limbs = 1.3}),
+    kinds.push_back({48,
+                     72,
+                     64,
+                     1.2,
+                     {kMoss, kGreen, kTeal, kGrey},
+                     figure({.head = Head::Brute,
+                             .weapon = Weapon::Club,
+                             .hunched = true,
+                             .bare = true,
+                             .shoulders = 1.2,
+                             .arms = 1.35,
+                             .headSize = 0.9,
+                             .limbs = 1.3}),
                      MakeLook({kMoss, 2, 10}, {kBrown, 1, 6}, {kBrown, 1, 6}, yellow)});
-    kinds.push_back({48, 72, 68, 1.2, {kFlesh, kBrown, kRust, kOrange},
-                     figure({.head = Head::Brute, .weapon = Weapon::Club, .tusks = true, .bare = true, .shoulders = 1.35, .belly = 1.1,
-                             .headSize = 0.95, .limbs = 1.5}),
+    kinds.push_back({48,
+                     72,
+                     68,
+                     1.2,
+                     {kFlesh, kBrown, kRust, kOrange},
+                     figure({.head = Head::Brute,
+                             .weapon = Weapon::Club,
+                             .tusks = true,
+                             .bare = true,
+                             .shoulders = 1.35,
+                             .belly = 1.1,
+                             .headSize = 0.95,
+                             .limbs = 1.5}),
                      MakeLook({kFlesh, 3, 11}, {kBrown, 2, 8}, {kBrown, 1, 6}, red)});
     // Wraith, drake, lich, vine, bandit, mage.
-    kinds.push_back({56, 80, 56, 1, {kViolet, kBlue, kGrey, kTeal}, DrawWraith,
+    kinds.push_back({56,
+                     80,
+                     56,
+                     1,
+                     {kViolet, kBlue, kGrey, kTeal},
+                     DrawWraith,
                      MakeLook({kGrey, 5, 12}, {kViolet, 1, 7}, {kViolet, 1, 6}, sky)});
-    kinds.push_back({122, 72, 122, 0.85, {kRed, kGreen, kBlue, kGold}, DrawDrake,
+    kinds.push_back({122,
+                     72,
+                     122,
+                     0.85,
+                     {kRed, kGreen, kBlue, kGold},
+                     DrawDrake,
                      MakeLook({kRed, 3, 12}, {kOrange, 6, 14}, {kRust, 3, 10}, yellow)});
-    kinds.push_back({48, 72, 52, 1, {kViolet, kGrey, kRed, kGreen},
+    kinds.push_back({48,
+                     72,
+                     52,
+                     1,
+                     {kViolet, kGrey, kRed, kGreen},
                      figure({.head = Head::Hood, .weapon = Weapon::Staff, .robe = true, .crown = true, .bones = true}),
                      MakeLook({kBone, 4, 14}, {kViolet, 2, 10}, {kGreen, 2, 9}, green)});
-    kinds.push_back({56, 72, 56, 1, {kGreen, kMoss, kTeal, kViolet}, DrawVine,
+    kinds.push_back({56,
+                     72,
+                     56,
+                     1,
+                     {kGreen, kMoss, kTeal, kViolet},
+                     DrawVine,
                      MakeLook({kGreen, 2, 10}, {kMoss, 3, 11}, {kRed, 4, 13}, red)});
-    kinds.push_back({48, 72, 52, 1, {kBrown, kGrey, kGreen, kRust},
+    kinds.push_back({48,
+                     72,
+                     52,
+                     1,
+                     {kBrown, kGrey, kGreen, kRust},
                      figure({.head = Head::Hood, .weapon = Weapon::Sword}),
                      MakeLook({kFlesh, 4, 12}, {kBrown, 2, 9}, {kBrown, 1, 8}, dark)});
-    kinds.push_back({48, 72, 52, 1, {kBlue, kViolet, kRed, kGrey},
+    kinds.push_back({48,
+                     72,
+                     52,
+                     1,
+                     {kBlue, kViolet, kRed, kGrey},
                      figure({.head = Head::Hood, .weapon = Weapon::Staff, .robe = true}),
                      MakeLook({kFlesh, 4, 12}, {kBlue, 2, 10}, {kSky, 2, 10}, violet)});
     return kinds;

@@ -22,15 +22,30 @@ uint8_t Index(DemoRamp ramp, int shade) { return static_cast<uint8_t>(PaletteInd
 // along the top rows (horizontal) or down the column from x = 14 (vertical).
 
 struct TileMetrics {
-    int tile;     // floor tiles are tile x tile
-    int wall;     // length of a wall
-    int thick;    // its thickness
+    int tile;  // floor tiles are tile x tile
+    int wall;  // length of a wall
+    int thick; // its thickness
     int verticalX;
 };
 
 enum TileNumber {
-    kGrass, kWater, kDarkStone, kPlanks, kFlagstones, kForest, kSolidStone, kRubble, kCaveRock,
-    kFirstWall = 9, kStairsUp = 25, kStairsDown, kPitDeep, kLadderUp, kPitGrate, kLadderDown, kArrowNorth,
+    kGrass,
+    kWater,
+    kDarkStone,
+    kPlanks,
+    kFlagstones,
+    kForest,
+    kSolidStone,
+    kRubble,
+    kCaveRock,
+    kFirstWall = 9,
+    kStairsUp = 25,
+    kStairsDown,
+    kPitDeep,
+    kLadderUp,
+    kPitGrate,
+    kLadderDown,
+    kArrowNorth,
     kTileCount = 35,
 };
 
@@ -120,7 +135,7 @@ uint8_t TilePixel(int tile, int x, int y, const TileMetrics& m)
         if (tile % 2) // horizontal: along the top rows
             return y < m.thick && x < m.wall ? WallPixel(kind, x, y, m) : kClear;
         return x >= m.verticalX && x < m.verticalX + m.thick && y < m.wall ? WallPixel(kind, y, x - m.verticalX, m)
-                                                                          : kClear;
+                                                                           : kClear;
     }
     if (x >= t || y >= t)
         return kClear;
@@ -258,15 +273,15 @@ PicFile Fittings(Edition edition)
 // 20 x 19 rectangle that the Save File Viewer cuts out of it at its own corner.
 PicFile RealmSpheres(Edition edition)
 {
-    static constexpr int kCorners[29][2] = {{4, 0}, {4, 0}, {4, 0}, {4, 0}, {4, 0},  {4, 0}, {5, 2}, {3, 2},
-                                            {2, 2}, {5, 2}, {5, 2}, {0, 0}, {5, 3},  {11, 2}, {6, 0}, {4, 0},
-                                            {4, 0}, {2, 0}, {2, 0}, {0, 0}, {0, 0},  {3, 0}, {5, 0}, {5, 0},
+    static constexpr int kCorners[29][2] = {{4, 0}, {4, 0}, {4, 0}, {4, 0}, {4, 0}, {4, 0},  {5, 2}, {3, 2},
+                                            {2, 2}, {5, 2}, {5, 2}, {0, 0}, {5, 3}, {11, 2}, {6, 0}, {4, 0},
+                                            {4, 0}, {2, 0}, {2, 0}, {0, 0}, {0, 0}, {3, 0},  {5, 0}, {5, 0},
                                             {5, 0}, {5, 0}, {6, 0}, {6, 0}, {6, 0}};
     struct Realm {
         int first, last;
         DemoRamp ramp;
     };
-    static constexpr Realm kRealms[] = {{0, 5, kRed},     {6, 10, kBlue},   {11, 14, kSky},
+    static constexpr Realm kRealms[] = {{0, 5, kRed},     {6, 10, kBlue},    {11, 14, kSky},
                                         {15, 21, kBrown}, {22, 25, kViolet}, {26, 28, kGold}};
     return Drawn(edition, 32, 24, 29, [](Painter& p, Grid&, int frame, int) {
         int realm = 0;
@@ -281,8 +296,8 @@ PicFile RealmSpheres(Edition edition)
         switch (realm) {
         case 0: { // fire: a flickering flame
             const double lick = std::sin(turn * 3.14159 / 180) * 1.2;
-            p.Polygon({c + Pt{-3.5, 4}, c + Pt{-2.5 + lick, -1}, c + Pt{lick * 0.5, -6 - std::abs(lick)}, c + Pt{2.5 - lick, -1},
-                       c + Pt{3.5, 4}},
+            p.Polygon({c + Pt{-3.5, 4}, c + Pt{-2.5 + lick, -1}, c + Pt{lick * 0.5, -6 - std::abs(lick)},
+                       c + Pt{2.5 - lick, -1}, c + Pt{3.5, 4}},
                       Paint{kOrange, 8, 15, -1});
             p.Polygon({c + Pt{-1.5, 4}, c + Pt{-lick * 0.5, -2}, c + Pt{1.5, 4}}, Paint{kYellow, 12, 15, -1});
             break;
@@ -297,8 +312,9 @@ PicFile RealmSpheres(Edition edition)
                 p.Disc(Polar(c, turn + 40 * i, 1 + 0.9 * i), 0.5 + 0.15 * i, i % 2 ? light : bright);
             break;
         case 3: // earth: a tumbling stone
-            p.Polygon({Polar(c, turn, 4.5), Polar(c, turn + 80, 3.5), Polar(c, turn + 170, 4.8), Polar(c, turn + 260, 3.8)},
-                      Paint{kMoss, 5, 14, -1});
+            p.Polygon(
+                {Polar(c, turn, 4.5), Polar(c, turn + 80, 3.5), Polar(c, turn + 170, 4.8), Polar(c, turn + 260, 3.8)},
+                Paint{kMoss, 5, 14, -1});
             break;
         case 4: { // mind: an eye opening and closing
             const double open = 0.6 + 0.6 * std::abs(std::sin(turn * 3.14159 / 360));
@@ -324,13 +340,13 @@ PicFile Treasure(Edition edition)
         const Paint wood{kBrown, 2, 10}, gold{kGold, 4, 14}, iron{kGrey, 3, 11};
         p.Polygon({{6, 6}, {34, 6}, {32, 14}, {8, 14}}, wood.Darker(1)); // the open lid
         p.Line({7, 9}, {33, 9}, 1.2, gold.Shade(9));
-        p.Limb({25, 16}, {37, 4}, 1.3, 1, iron);                   // a sword leaning in
+        p.Limb({25, 16}, {37, 4}, 1.3, 1, iron); // a sword leaning in
         p.Polygon({{36, 2}, {38.5, 4.5}, {37, 6}, {34.5, 3.5}}, gold);
-        for (int i = 0; i < 9; ++i)                                 // coins heaped up
+        for (int i = 0; i < 9; ++i) // coins heaped up
             p.Ellipse({10 + 2.6 * i, 15 - (i % 3) * 1.4 + (i > 4 ? 1 : 0)}, 2.4, 1.5, gold);
-        p.Ellipse({14, 12}, 2.6, 3.2, Paint{kRed, 4, 14});         // a potion
+        p.Ellipse({14, 12}, 2.6, 3.2, Paint{kRed, 4, 14}); // a potion
         p.Line({14, 8}, {14, 10}, 1.4, Index(kBrown, 6));
-        p.Polygon({{5, 15}, {35, 15}, {33, 30}, {7, 30}}, wood);   // the chest
+        p.Polygon({{5, 15}, {35, 15}, {33, 30}, {7, 30}}, wood); // the chest
         for (double x : {9.0, 31.0})
             p.Line({x, 15}, {x + (x < 20 ? 0.4 : -0.4), 30}, 1.6, gold.Shade(10));
         p.Line({5.5, 19}, {34.5, 19}, 1.4, gold.Shade(9));
@@ -413,7 +429,8 @@ PicFile Title(Edition edition)
         for (int y = 0; y < grid.height; ++y)
             for (int x = 0; x < grid.width; ++x) {
                 const double level = 1 + 6.0 * y / grid.height;
-                const int shade = static_cast<int>(level) + ((level - static_cast<int>(level)) * 16 > kBayer[y % 4][x % 4]);
+                const int shade =
+                    static_cast<int>(level) + ((level - static_cast<int>(level)) * 16 > kBayer[y % 4][x % 4]);
                 grid.Set(x, y, Index(kBlue, shade));
             }
         // Stars, each twinkling in its own frames.
@@ -427,12 +444,22 @@ PicFile Title(Edition edition)
         p.Disc({164, 17}, 2, Index(kBone, 10));
         p.Disc({171, 24}, 1.5, Index(kBone, 10));
         // Mountains, the hill and the castle.
-        p.FlatPolygon({{0, 70}, {0, 52}, {22, 34}, {40, 48}, {64, 28}, {92, 50}, {120, 38}, {150, 56}, {176, 40},
-                       {208, 58}, {208, 70}},
+        p.FlatPolygon({{0, 70},
+                       {0, 52},
+                       {22, 34},
+                       {40, 48},
+                       {64, 28},
+                       {92, 50},
+                       {120, 38},
+                       {150, 56},
+                       {176, 40},
+                       {208, 58},
+                       {208, 70}},
                       Index(kViolet, 3));
         p.FlatPolygon({{60, 33}, {64, 28}, {68, 33}, {66, 35}, {62, 35}}, Index(kBone, 10));
         p.FlatPolygon({{172, 44}, {176, 40}, {180, 44}, {176, 46}}, Index(kBone, 9));
-        p.Polygon({{0, 88}, {0, 70}, {40, 62}, {80, 58}, {110, 60}, {150, 68}, {208, 66}, {208, 88}}, Paint{kMoss, 1, 5, -1});
+        p.Polygon({{0, 88}, {0, 70}, {40, 62}, {80, 58}, {110, 60}, {150, 68}, {208, 66}, {208, 88}},
+                  Paint{kMoss, 1, 5, -1});
         const Paint stone{kGrey, 4, 10, 2};
         p.Polygon({{70, 60}, {70, 44}, {116, 44}, {116, 60}}, stone);
         for (double x : {66.0, 88.0, 112.0}) {
@@ -467,8 +494,9 @@ PicFile Title(Edition edition)
 
 std::map<std::string, PicFile> DemoFixedPictures(Edition edition)
 {
-    return {{"MON03.PIC", RealmSpheres(edition)}, {"MON04.PIC", Treasure(edition)}, {"MON07.PIC", Painting(edition)},
-            {"MON11.PIC", Book(edition)},         {"MON14.PIC", MapTiles(edition)}, {"MON16.PIC", Fittings(edition)},
+    return {{"MON03.PIC", RealmSpheres(edition)}, {"MON04.PIC", Treasure(edition)},
+            {"MON07.PIC", Painting(edition)},     {"MON11.PIC", Book(edition)},
+            {"MON14.PIC", MapTiles(edition)},     {"MON16.PIC", Fittings(edition)},
             {"MON63.PIC", Title(edition)},        {"video10.pic", CrystalBall(edition)}};
 }
 
@@ -481,7 +509,7 @@ std::vector<Record> DemoSpells()
         int first, last;
         std::array<int, 3> schools;
     };
-    static constexpr Realm kRealms[] = {{0, 10, {1, 2, 5}},   {11, 25, {3, 6, 11}}, {26, 42, {4, 7, 9}},
+    static constexpr Realm kRealms[] = {{0, 10, {1, 2, 5}},   {11, 25, {3, 6, 11}},  {26, 42, {4, 7, 9}},
                                         {43, 56, {8, 12, 2}}, {57, 77, {10, 14, 6}}, {78, 95, {11, 13, 1}},
                                         {96, 101, {9, 4, 7}}};
     std::vector<Record> spellRecords;

@@ -17,8 +17,8 @@ enum class Race { Human, Elf, Dwarf, Gnome, Hobbit, Faerie, Lizard, Dracon, Cat,
 
 struct Face {
     Race race;
-    Paint skin;    // skin, fur or scales
-    Paint hair;    // hair, beard, crest or markings
+    Paint skin; // skin, fur or scales
+    Paint hair; // hair, beard, crest or markings
     Paint clothes;
     DemoRamp backdrop;
     uint8_t iris;
@@ -87,11 +87,20 @@ void DrawFace(Painter& body, Painter& p, Grid& grid, const Face& f)
     case Race::Hobbit:
     case Race::Faerie: {
         const bool elf = f.race == Race::Elf, hobbit = f.race == Race::Hobbit, faerie = f.race == Race::Faerie;
-        const double rx = elf ? 5.4 : hobbit ? 6.6 : faerie ? 5.2 : 6, ry = elf ? 7.8 : hobbit ? 6.8 : faerie ? 6.6 : 7.4;
+        const double rx = elf      ? 5.4
+                          : hobbit ? 6.6
+                          : faerie ? 5.2
+                                   : 6,
+                     ry = elf      ? 7.8
+                          : hobbit ? 6.8
+                          : faerie ? 6.6
+                                   : 7.4;
         const double cy = faerie ? 14 : 13.5;
         for (double side : {-1.0, 1.0}) {
             if (elf || faerie)
-                p.Polygon({{13 + side * (rx - 0.8), cy - 1}, {13 + side * (rx + 4.5), cy - 6}, {13 + side * (rx - 0.5), cy + 2}},
+                p.Polygon({{13 + side * (rx - 0.8), cy - 1},
+                           {13 + side * (rx + 4.5), cy - 6},
+                           {13 + side * (rx - 0.5), cy + 2}},
                           skin);
             else
                 p.Ellipse({13 + side * rx, cy + 0.5}, 1.4, 2.1, skin);
@@ -112,7 +121,10 @@ void DrawFace(Painter& body, Painter& p, Grid& grid, const Face& f)
         Eyes(p, f, cy + 0.2, elf ? 2.3 : 2.5, faerie ? 1.25 : 1);
         p.Line({13, cy + 0.8}, {13.6, cy + 3.2}, 0.7, skin.Shade(skin.dark + 1));
         if (f.beard) {
-            p.Polygon({{13 - rx + 0.5, cy + 1}, {13 + rx - 0.5, cy + 1}, {13 + 3, cy + ry + 3}, {13, cy + ry + 5},
+            p.Polygon({{13 - rx + 0.5, cy + 1},
+                       {13 + rx - 0.5, cy + 1},
+                       {13 + 3, cy + ry + 3},
+                       {13, cy + ry + 5},
                        {13 - 3, cy + ry + 3}},
                       hair);
             p.Ellipse({13, cy + 4.6}, 2.4, 0.9, hair.Darker(2).NoOutline());
@@ -137,7 +149,7 @@ void DrawFace(Painter& body, Painter& p, Grid& grid, const Face& f)
         }
         Eyes(p, f, 13.2, 2.7, 0.9);
         p.Polygon({{5.6, 15}, {20.4, 15}, {19, 23}, {13, 28}, {7, 23}}, hair); // the beard
-        p.Ellipse({13, 16}, 2, 2.2, skin.Lighter(1));                       // the nose
+        p.Ellipse({13, 16}, 2, 2.2, skin.Lighter(1));                          // the nose
         p.Ellipse({13, 19.5}, 2.6, 0.8, hair.Darker(2).NoOutline());
         break;
     }
@@ -162,7 +174,8 @@ void DrawFace(Painter& body, Painter& p, Grid& grid, const Face& f)
         const bool dracon = f.race == Race::Dracon;
         if (dracon)
             for (double side : {-1.0, 1.0})
-                p.Chain({{13 + side * 4, 8}, {13 + side * 8, 4}, {13 + side * 9.5, 0.5}}, 1.2, 0.3, Paint{kBone, 5, 14});
+                p.Chain({{13 + side * 4, 8}, {13 + side * 8, 4}, {13 + side * 9.5, 0.5}}, 1.2, 0.3,
+                        Paint{kBone, 5, 14});
         else
             p.Polygon({{10, 7}, {13, 1}, {16, 7}}, hair);
         p.Ellipse({13, 12}, 5.8, 5.5, skin);
@@ -226,8 +239,8 @@ void DrawFace(Painter& body, Painter& p, Grid& grid, const Face& f)
 // The faces, in the order of the races.
 std::vector<Face> Faces()
 {
-    const uint8_t brown = Index(kBrown, 7), blue = Index(kBlue, 11), green = Index(kGreen, 10),
-                  grey = Index(kGrey, 9), amber = Index(kOrange, 12), gold = Index(kGold, 12), red = Index(kRed, 11),
+    const uint8_t brown = Index(kBrown, 7), blue = Index(kBlue, 11), green = Index(kGreen, 10), grey = Index(kGrey, 9),
+                  amber = Index(kOrange, 12), gold = Index(kGold, 12), red = Index(kRed, 11),
                   violet = Index(kViolet, 12);
     const Paint fair{kFlesh, 5, 13}, tan{kFlesh, 3, 11}, dark{kBrown, 4, 11};
     return {

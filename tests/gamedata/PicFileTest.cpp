@@ -166,7 +166,9 @@ TEST(PicFile, TheFrameRangeIsSettledAgainstTheCount)
     EXPECT_EQ(pic::SettleEnd(-2, 1), -1);
 
     const Bytes file = OneBlockFrames(4);
-    auto colours = [&](int first, int end) { return FrameColours(Decode(file, pic::Form::MaskedBlocks, 1, first, end)); };
+    auto colours = [&](int first, int end) {
+        return FrameColours(Decode(file, pic::Form::MaskedBlocks, 1, first, end));
+    };
     const Colour c10 = kPalette[10], c20 = kPalette[20], c30 = kPalette[30], c40 = kPalette[40];
     EXPECT_EQ(colours(2, 3), (std::vector<Colour>{c30}));
     EXPECT_EQ(colours(0, 0), (std::vector<Colour>{c10, c20, c30, c40}));
@@ -177,8 +179,7 @@ TEST(PicFile, TheFrameRangeIsSettledAgainstTheCount)
     EXPECT_TRUE(colours(0, -5).empty());
     EXPECT_TRUE(colours(4, 0).empty());
     EXPECT_EQ(colours(-2, 2), (std::vector<Colour>{c10, c20})) << "a first frame below 0 is frame 0";
-    EXPECT_EQ(FrameColours(Decode(OneBlockFrames(1), pic::Form::MaskedBlocks, 1, 0, -1)),
-              (std::vector<Colour>{c10}));
+    EXPECT_EQ(FrameColours(Decode(OneBlockFrames(1), pic::Form::MaskedBlocks, 1, 0, -1)), (std::vector<Colour>{c10}));
 }
 
 TEST(PicFile, ScaleRulesOfBothForms)
@@ -190,7 +191,8 @@ TEST(PicFile, ScaleRulesOfBothForms)
 
     // Plain, 4 x 4 units stored (32 x 32): scale 1 keeps the even pixels of the even rows,
     // whose values are 1 + (x / 2 + 16 (y / 2)) mod 253; every other stored pixel is 254.
-    const Bytes plain = PlainFrame(4, 4, [](int x, int y) { return x % 2 || y % 2 ? 254 : 1 + (x / 2 + 16 * (y / 2)) % 253; });
+    const Bytes plain =
+        PlainFrame(4, 4, [](int x, int y) { return x % 2 || y % 2 ? 254 : 1 + (x / 2 + 16 * (y / 2)) % 253; });
     std::vector<Image> half = Decode(plain, pic::Form::Plain, 1);
     ASSERT_EQ(half.size(), 1u);
     ASSERT_EQ(half[0].Width(), 16);
@@ -236,7 +238,7 @@ TEST(PicFile, AMaskedFileCutAtEachSectionGivesWhatItHolds)
     };
     // A frame is there once its header, its mask and its first pixel are; pixels cut away
     // after that are background.
-    const Cut cuts[] = {{0, 0},  {2, 0},  {5, 0},  {6, 0},  {14, 0},  {16, 0},  {18, 0},  {19, 0},
+    const Cut cuts[] = {{0, 0},  {2, 0},  {5, 0},  {6, 0},  {14, 0}, {16, 0}, {18, 0},  {19, 0},
                         {20, 1}, {51, 1}, {83, 1}, {87, 1}, {88, 1}, {89, 2}, {120, 2}, {152, 2}};
     for (const Cut& cut : cuts) {
         Bytes file = TwoFrames();
@@ -385,7 +387,8 @@ TEST(PicFile, TheMonsterFrameMarkLeavesOutTheLastFrames)
         gamebuild::PicFrame frame{8, 8, std::vector<uint8_t>(64, 33)};
         for (int i = 0; i < 5; ++i) {
             installation.scenario.monsters[i][215] = cases[i].mark;
-            installation.pictures["MON0" + std::to_string(i) + ".PIC"] = {pic::Form::MaskedBlocks, std::vector<gamebuild::PicFrame>(4, frame)};
+            installation.pictures["MON0" + std::to_string(i) + ".PIC"] = {pic::Form::MaskedBlocks,
+                                                                          std::vector<gamebuild::PicFrame>(4, frame)};
         }
         auto loaded = LoadGame(installation, folder);
         for (int i = 0; i < 5; ++i) {
@@ -398,7 +401,8 @@ TEST(PicFile, TheMonsterFrameMarkLeavesOutTheLastFrames)
         }
         // Monster 261 has no record: all frames of MON05.PIC (261 modulo 256), on the monster background.
         installation.pictures.clear();
-        installation.pictures["MON05.PIC"] = {pic::Form::MaskedBlocks, std::vector<gamebuild::PicFrame>(2, gamebuild::PicFrame{16, 8, {}})};
+        installation.pictures["MON05.PIC"] = {pic::Form::MaskedBlocks,
+                                              std::vector<gamebuild::PicFrame>(2, gamebuild::PicFrame{16, 8, {}})};
         ASSERT_TRUE(installation.Write(folder.Path()));
         std::vector<Image> frames;
         EXPECT_EQ(loaded->game->LoadMonsterPicture(261, frames, 1), 2);

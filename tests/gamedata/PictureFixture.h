@@ -24,8 +24,7 @@ struct LoadedGame {
 inline std::unique_ptr<LoadedGame> LoadGame(const gamebuild::Installation& installation, const TempFolder& folder)
 {
     auto loaded = std::make_unique<LoadedGame>();
-    if (!installation.Write(folder.Path()))
-        return loaded;
+    installation.Write(folder.Path()); // a failed write shows as a store that did not load
     loaded->platform.settings["w7path"] = folder.Path();
     loaded->game = std::make_unique<CGameData>(loaded->platform);
     loaded->game->m_palette = TestPalette();

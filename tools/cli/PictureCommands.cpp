@@ -88,18 +88,17 @@ int Portrait(Context& context)
 
 void AddPictureCommands(std::vector<Command>& commands)
 {
-    commands.push_back(
-        {"pic", "FILE [--scale S] [--first F] [--end E] [--out PREFIX]", "the frames of a picture file",
-         "Decodes the frames of the picture file FILE of the installation folder as the Picture\n"
-         "Viewer does, on the background RGB(96, 96, 128), and prints \"frame I: W x H\" for each,\n"
-         "I counting the file's frames from 0.\n\n"
-         "  --scale S   1 to 8 (default 2, as the Picture Viewer); Gold pictures are stored at\n"
-         "              twice the size: scale 1 halves them, any other scale shows them as stored\n"
-         "  --first F   the first frame (default 0)\n"
-         "  --end E     the frame to stop before; 0 or beyond the last: all (default); negative:\n"
-         "              counted back from the number of frames\n"
-         "  --out PREFIX  also write each frame as PREFIX_frmNN.bmp (NN the frame, two digits)",
-         Pic});
+    commands.push_back({"pic", "FILE [--scale S] [--first F] [--end E] [--out PREFIX]", "the frames of a picture file",
+                        "Decodes the frames of the picture file FILE of the installation folder as the Picture\n"
+                        "Viewer does, on the background RGB(96, 96, 128), and prints \"frame I: W x H\" for each,\n"
+                        "I counting the file's frames from 0.\n\n"
+                        "  --scale S   1 to 8 (default 2, as the Picture Viewer); Gold pictures are stored at\n"
+                        "              twice the size: scale 1 halves them, any other scale shows them as stored\n"
+                        "  --first F   the first frame (default 0)\n"
+                        "  --end E     the frame to stop before; 0 or beyond the last: all (default); negative:\n"
+                        "              counted back from the number of frames\n"
+                        "  --out PREFIX  also write each frame as PREFIX_frmNN.bmp (NN the frame, two digits)",
+                        Pic});
     commands.push_back({"portrait", "N --out FILE.bmp [--scale S]", "a character portrait as a BMP file",
                         "Writes portrait N (0 to 32) to FILE.bmp and prints \"portrait N: W x H\".\n"
                         "The first edition draws \"portdata.vga\" at the scale (1 to 8, default 4 as the\n"
