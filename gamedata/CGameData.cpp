@@ -55,6 +55,7 @@ CGameData::CGameData(Platform& platform) : m_platform(platform)
     LoadMessageIndex();
     LoadTextFont();
     LoadNameLists(); // needs the message index and the edition
+    LoadSpellTable();
     m_loaded = true;
 }
 

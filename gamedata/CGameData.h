@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,6 +85,21 @@ public:
     bool LoadImageSet(const char* name, ImageList& list, int borderX, int borderY, bool doubled);
     bool LoadIconImages();
     bool LoadTextFont();
+    // PIC pictures, read anew on each call; frames are appended to the caller's list. The
+    // result is the number of frames appended; 0 also when the file cannot be read (message 20).
+    int LoadPicture(const std::string& path, std::vector<Image>& frames, int scale, int first, int end,
+                    Colour background);
+    int LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end, Colour background);
+    int LoadPicByName(const std::string& name, std::vector<Image>& frames, int scale, int first, int end,
+                      Colour background);
+    int LoadMonsterPicture(int monster, std::vector<Image>& frames, int scale);
+
+    // The spell table of the game's executable: 102 records of 6 bytes.
+    bool LoadSpellTable();
+    const uint8_t* GetSpell(int number) const;
+
+    // A character portrait, 0 to 32, at scale 1, 2, 3 or 4; nothing when it cannot be read.
+    std::optional<Image> GetPortrait(int number, int scale) const;
 
     // The folder rules of the two file dialogs (the dialogs themselves are the Windows layer's).
     void RememberBmpFile(const std::string& path);
@@ -144,6 +160,7 @@ public:
     std::vector<std::string> m_realmNames;
     std::vector<std::string> m_unidentifiedNames;
     std::vector<std::string> m_rankTitles;
+    std::vector<uint8_t> m_spells; // empty until the spell table is loaded
 
 private:
     std::string ScenarioPath() const;

@@ -217,6 +217,7 @@ Installation DemoInstallation(Edition edition)
     }
     AddDemoTexts(demo);
     AddDemoImages(demo);
+    AddDemoPictures(demo);
     return demo;
 }
 

@@ -32,7 +32,16 @@ bool Installation::Write(const std::string& folder) const
     if (!texts || !WriteBytes((base / "msg.hdr").string(), texts->header) ||
         !WriteBytes((base / MessageFileName(edition)).string(), texts->texts))
         return false;
-    return WriteImageFiles(*this, folder);
+    if (!WriteImageFiles(*this, folder))
+        return false;
+    for (const auto& [name, picture] : pictures)
+        if (!WriteBytes((base / name).string(), PicFileBytes(picture)))
+            return false;
+    if (!spells.empty() && !WriteBytes((base / ExecutableName(edition)).string(), ExecutableBytes(edition, spells)))
+        return false;
+    if (!portraits.empty() && !WriteBytes((base / "portdata.vga").string(), PortraitFileBytes(portraits)))
+        return false;
+    return WriteGoldPortraits(folder, goldPortraitsSmall, goldPortraitsLarge);
 }
 
 } // namespace gamebuild

@@ -3,6 +3,7 @@
 // Tests build exactly the installation they need; mkgame writes the two demo installations.
 
 #include "gamedata/Image.h"
+#include "gamedata/PicFile.h"
 #include "maps/MapEvent.h"
 #include "testing/ByteWriter.h"
 
@@ -68,6 +69,33 @@ struct FontGlyph {
 };
 using GameFont = std::array<FontGlyph, 128>;
 std::vector<uint8_t> FontFileBytes(const GameFont& font);
+// One frame of a PIC file: palette indexes row by row, 255 transparent. A size that is not a
+// multiple of 8 is padded with transparent pixels on the right and at the bottom. Plain-form
+// frames are given at their stored (double) resolution.
+struct PicFrame {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels;
+};
+
+struct PicFile {
+    pic::Form form = pic::Form::MaskedBlocks;
+    std::vector<PicFrame> frames;
+};
+
+std::vector<uint8_t> PicFileBytes(const PicFile& picture);
+// A frame of the masked-block form: header, block mask, the blocks that hold a pixel.
+std::vector<uint8_t> MaskedFrameBytes(const PicFrame& frame);
+
+// The edition's executable ("ds.exe" or "wizard.exe"): filler with the spell table (6-byte
+// records, at most 102) at its offset.
+std::vector<uint8_t> ExecutableBytes(Edition edition, const std::vector<Record>& spells);
+const char* ExecutableName(Edition edition);
+
+// "portdata.vga": 780 bytes per portrait (30 rows of 26 indexes), in order.
+std::vector<uint8_t> PortraitFileBytes(const std::vector<Record>& portraits);
+// Gold's portrait files, 24-bit BMP, numbered from 0 in each folder; nothing for empty lists.
+bool WriteGoldPortraits(const std::string& folder, const std::vector<Image>& small, const std::vector<Image>& large);
 
 struct Installation {
     Edition edition = Edition::First;
@@ -77,6 +105,11 @@ struct Installation {
     std::optional<ImageSet> itemImages;         // "vcfont1.vga"
     std::optional<ImageSet> stateImages;        // "vcfont2.vga": the 15 state marks of 9 x 9 first
     std::optional<GameFont> font;               // "vbfont2.vga"
+    std::map<std::string, PicFile> pictures; // by file name, such as "MON14.PIC"
+    std::vector<Record> spells;              // the executable is written when any is given
+    std::vector<Record> portraits;           // "portdata.vga", written when any is given
+    std::vector<Image> goldPortraitsSmall;   // "RES\BITS\PCA\pc<n>.bmp"
+    std::vector<Image> goldPortraitsLarge;   // "RES\BITS\PCB\pc<n>.bmp"
 
     // Writes every file of the installation into folder (created when missing).
     bool Write(const std::string& folder) const;
@@ -94,5 +127,7 @@ Installation DemoInstallation(Edition edition);
 void AddDemoTexts(Installation& demo);
 // The demo's palette, item images, state marks and font.
 void AddDemoImages(Installation& demo);
+// The demo's pictures, spell table and portraits; sets each demo monster's frame mark to fit.
+void AddDemoPictures(Installation& demo);
 
 } // namespace gamebuild

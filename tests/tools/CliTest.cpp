@@ -1,5 +1,7 @@
 // tallowmark-cli as a caller sees it: output, exit status and messages.
 
+#include "gamedata/BmpFile.h"
+#include "gamedata/GameFile.h"
 #include "tests/gamedata/GameDataFixture.h"
 
 #include <array>
@@ -102,4 +104,47 @@ TEST(Cli, NamesPrintsOneListOrAll)
     EXPECT_EQ(RunCli(game + " names 26").status, 2);
     CliRun info = RunCli(game + " info");
     EXPECT_NE(info.out.find("monsters\t250\nmessages\t2\n"), std::string::npos) << info.out;
+}
+
+TEST(Cli, PicPrintsAndWritesEachFrame)
+{
+    TempFolder folder, out;
+    gamebuild::Installation installation = SmallInstallation();
+    gamebuild::PicFrame wide{16, 8, std::vector<uint8_t>(128, 7)}, narrow{8, 8, std::vector<uint8_t>(64, 7)};
+    installation.pictures["scene.pic"] = {pic::Form::MaskedBlocks, {narrow, wide, narrow}};
+    ASSERT_TRUE(installation.Write(folder.Path()));
+    const std::string game = "--game " + folder.Path() + " pic ";
+
+    CliRun run = RunCli(game + "scene.pic --scale 1 --first 1 --end -1 --out " + out.File("scene"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "frame 1: 16 x 8\n");
+    EXPECT_TRUE(ReadGameFile(out.File("scene_frm01.bmp")));
+    EXPECT_FALSE(ReadGameFile(out.File("scene_frm00.bmp")));
+
+    EXPECT_EQ(RunCli(game + "scene.pic").out, "frame 0: 32 x 16\nframe 1: 32 x 16\nframe 2: 32 x 16\n");
+    CliRun missing = RunCli(game + "nothing.pic");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("Pictures cannot be retrieved!"), std::string::npos) << missing.out;
+    EXPECT_EQ(RunCli(game + "scene.pic --scale 0").status, 2);
+    EXPECT_EQ(RunCli(game).status, 2);
+    EXPECT_EQ(RunCli("pic --help").status, 0);
+}
+
+TEST(Cli, PortraitWritesOneBitmap)
+{
+    TempFolder folder, out;
+    gamebuild::Installation installation = SmallInstallation();
+    installation.portraits = {Record(780, 20)};
+    ASSERT_TRUE(installation.Write(folder.Path()));
+    const std::string game = "--game " + folder.Path() + " portrait ";
+
+    CliRun run = RunCli(game + "0 --out " + out.File("face.bmp"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "portrait 0: 104 x 120\n");
+    std::optional<std::vector<uint8_t>> bmp = ReadGameFile(out.File("face.bmp"));
+    ASSERT_TRUE(bmp);
+    EXPECT_EQ(DecodeBmp(*bmp)->Width(), 104);
+    EXPECT_EQ(RunCli(game + "1 --out " + out.File("none.bmp")).status, 1);
+    EXPECT_EQ(RunCli(game + "0").status, 2) << "--out is needed";
+    EXPECT_EQ(RunCli("portrait --help").status, 0);
 }

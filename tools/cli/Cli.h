@@ -37,6 +37,7 @@ void AddImageCommands(std::vector<Command>& commands);
 // The program's generated bitmaps, looked for beside this executable, then where the build drew them.
 void SetExecutablePath(const char* path);
 std::optional<Image> LoadProgramBitmap(int id);
+void AddPictureCommands(std::vector<Command>& commands);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);

@@ -13,6 +13,7 @@ std::vector<cli::Command> AllCommands()
     cli::AddInfoCommands(commands);
     cli::AddTextCommands(commands);
     cli::AddImageCommands(commands);
+    cli::AddPictureCommands(commands);
     return commands;
 }
 
