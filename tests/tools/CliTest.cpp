@@ -85,6 +85,22 @@ TEST(Cli, MessagePrintsTheShownTextOrTheRawOne)
     EXPECT_EQ(RunCli(game + " message 65536").status, 2);
 }
 
+TEST(Cli, TextDrawsAMessageAsTheGameShowsIt)
+{
+    TempFolder folder, out;
+    std::string game = TextInstallation(folder);
+    // "You see a door.", the paragraph's empty line, "It is ", "locked.": 4 lines of 13 pixels and 2.
+    CliRun drawn = RunCli(game + " text 500 --out " + out.File("door.bmp"));
+    EXPECT_EQ(drawn.status, 0);
+    EXPECT_EQ(drawn.out, "text 500: 172 x 54\n");
+    auto bmp = ReadGameFile(out.File("door.bmp"));
+    ASSERT_TRUE(bmp);
+    ASSERT_TRUE(DecodeBmp(*bmp));
+    EXPECT_EQ(DecodeBmp(*bmp)->Height(), 54);
+    EXPECT_EQ(RunCli(game + " text 500").status, 2) << "--out is needed";
+    EXPECT_EQ(RunCli(game + " text 501 --out " + out.File("x.bmp")).status, 1);
+}
+
 TEST(Cli, NamesPrintsOneListOrAll)
 {
     TempFolder folder;

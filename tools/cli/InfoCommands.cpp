@@ -1,6 +1,7 @@
 // Commands about the installation as a whole.
 
 #include "gamedata/Format.h"
+#include "gamedata/SpellTable.h"
 #include "tools/cli/Cli.h"
 
 namespace cli {
@@ -15,6 +16,7 @@ int Info(Context& context)
     PrintLine(Format("items\t%i", game.m_itemCount));
     PrintLine(Format("monsters\t%i", game.m_monsterCount));
     PrintLine(Format("messages\t%i", static_cast<int>(game.m_messageIndex.size())));
+    PrintLine(Format("spells\t%i", static_cast<int>(game.m_spells.size() / spells::kRecordSize)));
     return kOk;
 }
 } // namespace
@@ -23,8 +25,8 @@ void AddInfoCommands(std::vector<Command>& commands)
 {
     commands.push_back({"info", "", "the edition and the number of records loaded",
                         "Prints one line per fact, \"name<TAB>value\": edition (first or Gold), then the\n"
-                        "number of items and monsters read from the scenario database, and of entries in\n"
-                        "the message index.",
+                        "number of items and monsters read from the scenario database, of entries in the\n"
+                        "message index, and of spells in the spell table.",
                         Info});
 }
 
