@@ -18,13 +18,15 @@ std::wstring FilterList(const std::vector<std::pair<std::string, std::string>>& 
     list += L'\0';
     return list;
 }
-} // namespace
 
-std::string ChooseBmpFile(CGameData& game, HWND parent)
+// Runs a file dialog over a 260-character name buffer; the chosen path, or empty when cancelled.
+std::string RunFileDialog(HWND parent, const std::vector<std::pair<std::string, std::string>>& filterEntries,
+                          const std::string& initialFolder, const wchar_t* title, const wchar_t* defaultExtension,
+                          DWORD flags, BOOL(WINAPI* run)(OPENFILENAMEW*))
 {
     wchar_t name[MAX_PATH] = {};
-    const std::wstring filters = FilterList({{"Bmp Files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}});
-    const std::wstring folder = Widen(game.m_bmpSavePath);
+    const std::wstring filters = FilterList(filterEntries);
+    const std::wstring folder = Widen(initialFolder);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = parent;
@@ -33,35 +35,30 @@ std::string ChooseBmpFile(CGameData& game, HWND parent)
     dialog.lpstrFile = name;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = L"Select a file to save bitmap";
-    dialog.lpstrDefExt = L"bmp";
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog))
-        return {};
-    std::string path = Narrow(name);
-    game.RememberBmpFile(path);
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.Flags = OFN_EXPLORER | flags;
+    return run(&dialog) ? Narrow(name) : std::string();
+}
+} // namespace
+
+std::string ChooseBmpFile(CGameData& game, HWND parent)
+{
+    std::string path = RunFileDialog(parent, {{"Bmp Files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}},
+                                     game.m_bmpSavePath, L"Select a file to save bitmap", L"bmp",
+                                     OFN_HIDEREADONLY | OFN_NOCHANGEDIR, GetSaveFileNameW);
+    if (!path.empty())
+        game.RememberBmpFile(path);
     return path;
 }
 
 std::string ChooseSaveFile(CGameData& game, HWND parent, bool rememberExtension)
 {
-    wchar_t name[MAX_PATH] = {};
-    const std::wstring filters = FilterList(game.SaveFileFilters(rememberExtension));
-    const std::wstring folder = Widen(game.m_saveFilePath);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = parent;
-    dialog.lpstrFilter = filters.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = L"Select Wizardry 7 save file to view";
-    dialog.lpstrDefExt = L"dbs";
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog))
-        return {};
-    std::string path = Narrow(name);
-    game.RememberSaveFile(path, rememberExtension);
+    std::string path = RunFileDialog(parent, game.SaveFileFilters(rememberExtension), game.m_saveFilePath,
+                                     L"Select Wizardry 7 save file to view", L"dbs",
+                                     OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR,
+                                     GetOpenFileNameW);
+    if (!path.empty())
+        game.RememberSaveFile(path, rememberExtension);
     return path;
 }

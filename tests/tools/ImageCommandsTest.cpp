@@ -3,40 +3,17 @@
 #include "gamedata/BmpFile.h"
 #include "gamedata/GameFile.h"
 #include "tests/gamedata/GameDataFixture.h"
+#include "tests/tools/CliRunner.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-namespace {
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
-
-CliResult Cli(const std::string& arguments)
-{
-    CliResult run;
-    FILE* pipe = popen((std::string(TALLOWMARK_CLI) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-} // namespace
 
 TEST(CliImages, PalettePrintsEveryColourAsHex)
 {
     TempFolder folder;
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
-    CliResult run = Cli("--game " + folder.Path() + " palette");
+    CliRun run = RunCli("--game " + folder.Path() + " palette");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("0\t#000000\n1\t#fcfcfc\n2\t#000000\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("\n255\t#000000\n"), std::string::npos);
@@ -54,7 +31,7 @@ TEST(CliImages, ListsAreWrittenAsStripsOfTheirCells)
     } expected[] = {{"small", 4, 4}, {"large", 18 * 15, 18}, {"state9", 9 * 15, 9}, {"state16", 16 * 15, 16}, {"icons", 26 * 128, 26}};
     for (const Expected& e : expected) {
         std::string out = folder.File(std::string(e.kind) + ".bmp");
-        CliResult run = Cli(game + e.kind + " --out " + out);
+        CliRun run = RunCli(game + e.kind + " --out " + out);
         ASSERT_EQ(run.status, 0) << e.kind << run.out;
         auto bytes = ReadGameFile(out);
         ASSERT_TRUE(bytes) << e.kind;
@@ -63,7 +40,7 @@ TEST(CliImages, ListsAreWrittenAsStripsOfTheirCells)
         EXPECT_EQ(image->Width(), e.width) << e.kind;
         EXPECT_EQ(image->Height(), e.height) << e.kind;
     }
-    CliResult empty = Cli(game + "font --out " + folder.File("font.bmp"));
+    CliRun empty = RunCli(game + "font --out " + folder.File("font.bmp"));
     EXPECT_EQ(empty.status, 1) << "the small installation's font has no glyph with a width";
     EXPECT_NE(empty.out.find("No font images were loaded."), std::string::npos);
 }
@@ -73,11 +50,11 @@ TEST(CliImages, UsageErrors)
     TempFolder folder;
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
     const std::string game = "--game " + folder.Path() + " ";
-    EXPECT_EQ(Cli(game + "images small").status, 2) << "no --out";
-    EXPECT_EQ(Cli(game + "images --out x.bmp").status, 2) << "no kind";
-    EXPECT_EQ(Cli(game + "images tiles --out x.bmp").status, 2);
-    EXPECT_EQ(Cli(game + "palette 3").status, 2);
-    CliResult help = Cli("images --help");
+    EXPECT_EQ(RunCli(game + "images small").status, 2) << "no --out";
+    EXPECT_EQ(RunCli(game + "images --out x.bmp").status, 2) << "no kind";
+    EXPECT_EQ(RunCli(game + "images tiles --out x.bmp").status, 2);
+    EXPECT_EQ(RunCli(game + "palette 3").status, 2);
+    CliRun help = RunCli("images --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("state16"), std::string::npos);
 }
