@@ -1,4 +1,4 @@
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "gamedata/CGameData.h"
 #include "ui/WinText.h"
 

@@ -1,0 +1,28 @@
+#pragma once
+// A control of a system window class whose messages this object sees first (through the
+// common controls' subclassing), for the program's own kinds of control.
+
+#include <windows.h>
+
+class CSubclassedWindow {
+public:
+    CSubclassedWindow() = default;
+    virtual ~CSubclassedWindow();
+    CSubclassedWindow(const CSubclassedWindow&) = delete;
+    CSubclassedWindow& operator=(const CSubclassedWindow&) = delete;
+
+    HWND Handle() const { return m_window; }
+
+protected:
+    // Takes over the dialog's control with the given id: destroys it and creates a window of
+    // the class at its place with its id. False when the control is not there.
+    bool ReplaceDialogControl(HWND dialog, int id, const wchar_t* windowClass, DWORD style, DWORD extendedStyle);
+    // Return true when the message was handled, with its result.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data);
+    HWND m_window = nullptr;
+};
