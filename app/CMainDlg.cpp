@@ -1,5 +1,10 @@
 #include "app/CMainDlg.h"
+#include "gamedata/CGameData.h"
+#include "gamedata/MainPictures.h"
+#include "gamedata/ResourceStrings.h"
 #include "res/resource.h"
+#include "ui/Bitmaps.h"
+#include "ui/ImageLists.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,7 +36,104 @@ BOOL CMainDlg::OnInitDialog()
         m_buttons[i].Attach(Item(kButtonIds[i]));
         EnableItem(kButtonIds[i], ViewerExists(kButtonIds[i]));
     }
+    Decorate();
     return TRUE;
+}
+
+CImageButton& CMainDlg::Button(int id)
+{
+    return m_buttons[static_cast<size_t>(std::find(kButtonIds.begin(), kButtonIds.end(), id) - kButtonIds.begin())];
+}
+
+void CMainDlg::SetButtonIcon(int id, int icon)
+{
+    const CGameData& game = *GetGameData();
+    if (icon < 0 || icon >= game.m_iconImages.Count())
+        return;
+    HIMAGELIST list = SharedImageList(game.m_iconImages);
+    IconHandle handle(ImageList_GetIcon(list, icon, ILD_NORMAL));
+    int width = 0, height = 0;
+    ImageList_GetIconSize(list, &width, &height);
+    RECT button{};
+    GetClientRect(Item(id), &button);
+    const auto place = mainpictures::IconPlacement(button.bottom, width, height, m_captionHeight);
+    Button(id).SetIcon(handle.Get(), width, height);
+    Button(id).SetImagePos({place.imageX, place.imageY});
+    Button(id).SetCaptionPos({place.captionX, place.captionY});
+}
+
+bool CMainDlg::SetButtonPicture(int id, const std::vector<Image>& frames, int margin, int gap)
+{
+    if (frames.empty())
+        return false;
+    const Image& picture = frames.front();
+    BitmapHandle bitmap = CreateBitmapFromImage(picture);
+    RECT button{};
+    GetClientRect(Item(id), &button);
+    const auto place = mainpictures::BitmapPlacement(button.bottom, picture.Width(), picture.Height(),
+                                                     m_captionHeight, margin, gap);
+    Button(id).SetBitmap(bitmap.Get(), picture.Width(), picture.Height());
+    Button(id).SetImagePos({place.imageX, place.imageY});
+    Button(id).SetCaptionPos({place.captionX, place.captionY});
+    return true;
+}
+
+void CMainDlg::Decorate()
+{
+    CGameData* game = GetGameData();
+    if (!game)
+        return;
+    const Colour face = GetSysColor(COLOR_3DFACE);
+    const mainpictures::Random random = [] { return std::rand(); };
+
+    SetButtonIcon(IDC_ITEM_VIEWER, mainpictures::ItemViewerIcon(game->m_iconImages.Count(), random));
+    SetButtonIcon(IDC_MAP_VIEWER, mainpictures::kMapViewerIcon);
+    SetButtonIcon(IDC_ABOUT, mainpictures::kAboutIcon);
+
+    std::vector<Image> frames;
+    game->LoadPicByNumber(4, frames, 1, 2, 3, face);
+    SetButtonPicture(IDC_ITEM_LIST, frames, 4, 4);
+
+    // The monster's picture sets the width of the right-hand column of buttons and of the window.
+    frames.clear();
+    game->LoadPicByNumber(mainpictures::MonsterPicture(random), frames, 1, 0, 1, face);
+    if (!frames.empty()) {
+        RECT monster{};
+        GetWindowRect(Item(IDC_MONSTER_VIEWER), &monster);
+        const int width = frames.front().Width() + 102;
+        const int grown = width - (monster.right - monster.left);
+        for (int id : {IDC_MONSTER_VIEWER, IDC_PIC_VIEWER, IDC_SAVE_FILES_VIEWER}) {
+            RECT place{};
+            GetWindowRect(Item(id), &place);
+            const int height = id == IDC_MONSTER_VIEWER ? frames.front().Height() + 12 : place.bottom - place.top;
+            SetWindowPos(Item(id), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        RECT window{};
+        GetWindowRect(Handle(), &window);
+        SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + grown, window.bottom - window.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetButtonPicture(IDC_MONSTER_VIEWER, frames, 4, 4);
+    }
+
+    frames.clear();
+    if (game->m_isGold)
+        game->LoadPicByNumber(7, frames, 2, 1, 2, face);
+    else
+        game->LoadPicByName(ResourceString(90), frames, 1, 4, 5, face);
+    SetButtonPicture(IDC_PIC_VIEWER, frames, 4, 4);
+
+    frames.clear();
+    game->LoadPicByNumber(11, frames, 1, 1, 2, face);
+    SetButtonPicture(IDC_SAVE_FILES_VIEWER, frames, 14, 14);
+
+    frames.clear();
+    game->LoadPicByNumber(63, frames, 2, 0, 0, Rgb(96, 96, 128));
+    for (const Image& frame : frames)
+        m_pictureFrames.push_back(CreateBitmapFromImage(frame));
+    if (!m_pictureFrames.empty() && m_picture.ReplaceControl(Handle(), IDC_MAIN_PICTURE)) {
+        m_picture.SetFitToPicture(true, true);
+        m_picture.SetBitmap(m_pictureFrames.front().Get());
+    }
 }
 
 bool CMainDlg::ViewerExists(int)

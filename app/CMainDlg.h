@@ -1,10 +1,13 @@
 #pragma once
 // The main window: one button per viewer. It runs modally; closing it ends the program.
 
+#include "gamedata/Image.h"
 #include "ui/CImageButton.h"
+#include "ui/CScrollPictureWnd.h"
 #include "ui/Dialog.h"
 
 #include <array>
+#include <vector>
 
 class CMainDlg : public CDialog {
 public:
@@ -25,10 +28,18 @@ protected:
 
 private:
     static bool ViewerExists(int id);
+    CImageButton& Button(int id);
+    // The buttons' pictures and the main picture, from the game's files.
+    void Decorate();
+    void SetButtonIcon(int id, int icon);
+    // Sets the first frame given on the button; false when there is none.
+    bool SetButtonPicture(int id, const std::vector<Image>& frames, int margin, int gap);
     // Opens the viewer of a button as a new modeless window.
     void OpenViewer(int id);
 
     std::array<CImageButton, 7> m_buttons;
+    CScrollPictureWnd m_picture;
+    std::vector<BitmapHandle> m_pictureFrames;
     IconHandle m_bigIcon;
     IconHandle m_smallIcon;
     int m_captionHeight = 0;

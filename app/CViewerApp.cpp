@@ -1,5 +1,6 @@
 #include "app/CViewerApp.h"
 #include "app/CMainDlg.h"
+#include "ui/ImageLists.h"
 
 bool CViewerApp::LoadGameData()
 {
@@ -18,6 +19,7 @@ void CViewerApp::InitInstance()
 
 void CViewerApp::ExitInstance()
 {
+    ReleaseSharedImageLists();
     SetGameData(nullptr);
     m_gameData.reset();
 }

@@ -1,11 +1,29 @@
 #include "ui/CImageButton.h"
+#include "ui/Bitmaps.h"
 #include "ui/Dialog.h"
 
 #include <string>
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x494D4742; // "IMGB"
+
+// A picture in grey, halfway to the face colour, as a disabled button shows it.
+BitmapHandle Faded(HBITMAP bitmap)
+{
+    std::optional<Image> image = ImageFromBitmap(bitmap);
+    if (!image)
+        return {};
+    const COLORREF face = GetSysColor(COLOR_3DFACE);
+    for (int y = 0; y < image->Height(); ++y)
+        for (int x = 0; x < image->Width(); ++x) {
+            Colour c = image->Pixel(x, y);
+            int grey = (RedOf(c) * 30 + GreenOf(c) * 59 + BlueOf(c) * 11) / 100;
+            image->SetPixel(x, y, Rgb((grey + GetRValue(face)) / 2, (grey + GetGValue(face)) / 2,
+                                      (grey + GetBValue(face)) / 2));
+        }
+    return CreateBitmapFromImage(*image);
 }
+} // namespace
 
 CImageButton::~CImageButton()
 {
@@ -25,6 +43,7 @@ void CImageButton::SetIcon(HICON icon, int width, int height)
 {
     m_icon.Reset(icon ? CopyIcon(icon) : nullptr);
     m_bitmap.Reset();
+    m_greyBitmap.Reset();
     m_imageSize = {width, height};
     Redraw();
 }
@@ -32,6 +51,7 @@ void CImageButton::SetIcon(HICON icon, int width, int height)
 void CImageButton::SetBitmap(HBITMAP bitmap, int width, int height)
 {
     m_bitmap.Reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);
+    m_greyBitmap = m_bitmap ? Faded(m_bitmap.Get()) : BitmapHandle();
     m_icon.Reset();
     m_imageSize = {width, height};
     Redraw();
@@ -77,14 +97,9 @@ void CImageButton::DrawImage(HDC dc, POINT at, bool disabled) const
         DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(m_icon.Get()), 0, at.x, at.y, m_imageSize.cx,
                    m_imageSize.cy, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
     } else if (m_bitmap) {
-        if (disabled) {
-            DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(m_bitmap.Get()), 0, at.x, at.y,
-                       m_imageSize.cx, m_imageSize.cy, DST_BITMAP | DSS_DISABLED);
-        } else {
-            MemoryDc memory(CreateCompatibleDC(dc));
-            SelectGuard select(memory.Get(), m_bitmap.Get());
-            BitBlt(dc, at.x, at.y, m_imageSize.cx, m_imageSize.cy, memory.Get(), 0, 0, SRCCOPY);
-        }
+        MemoryDc memory(CreateCompatibleDC(dc));
+        SelectGuard select(memory.Get(), disabled && m_greyBitmap ? m_greyBitmap.Get() : m_bitmap.Get());
+        BitBlt(dc, at.x, at.y, m_imageSize.cx, m_imageSize.cy, memory.Get(), 0, 0, SRCCOPY);
     }
 }
 

@@ -33,6 +33,7 @@ private:
     HWND m_button = nullptr;
     IconHandle m_icon;
     BitmapHandle m_bitmap;
+    BitmapHandle m_greyBitmap; // the bitmap's disabled look: faded towards the face colour
     SIZE m_imageSize{};
     POINT m_imagePos{};
     POINT m_captionPos{};

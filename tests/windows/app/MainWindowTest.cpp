@@ -1,8 +1,15 @@
 // The main window: its template, its buttons and its keys.
 
 #include "app/CMainDlg.h"
+#include "gamedata/CGameData.h"
 #include "res/resource.h"
+#include "testing/GameBuilder.h"
+#include "tests/TempFolder.h"
 #include "tests/windows/WindowTestSupport.h"
+#include "ui/ImageLists.h"
+#include "ui/WinText.h"
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -111,4 +118,67 @@ TEST(MainWindow, TheCloseBoxClosesIt)
     CMainDlg main;
     RunSoon([&] { PostMessageW(main.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(main.DoModal(nullptr), IDCANCEL);
+}
+
+namespace {
+// The store of a demo installation, for the pictures of the main window.
+class DecoratedMainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(gamebuild::DemoInstallation(gamebuild::Edition::First).Write(m_folder.Path()));
+        ClearSettings();
+        StoreSetting(L"w7path", Widen(m_folder.Path()));
+        m_game = std::make_unique<CGameData>(m_platform);
+        ASSERT_TRUE(m_game->m_loaded);
+        SetGameData(m_game.get());
+    }
+    void TearDown() override
+    {
+        ReleaseSharedImageLists();
+        SetGameData(nullptr);
+        m_game.reset();
+        ClearSettings();
+    }
+
+    TempFolder m_folder;
+    CapturingPlatform m_platform;
+    std::unique_ptr<CGameData> m_game;
+};
+
+int Width(HWND window)
+{
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place.right - place.left;
+}
+} // namespace
+
+TEST_F(DecoratedMainWindow, TheMonsterPictureWidensTheRightColumnAndTheWindow)
+{
+    CMainDlg plain;
+    SetGameData(nullptr);
+    ASSERT_TRUE(plain.Create(nullptr));
+    const int plainWidth = Width(plain.Handle());
+    const int plainButton = Width(GetDlgItem(plain.Handle(), IDC_MONSTER_VIEWER));
+    DestroyWindow(plain.Handle());
+    SetGameData(m_game.get());
+
+    CMainDlg main;
+    ASSERT_TRUE(main.Create(nullptr));
+    HWND window = main.Handle();
+    const int button = Width(GetDlgItem(window, IDC_MONSTER_VIEWER));
+    EXPECT_GT(button, plainButton);
+    EXPECT_EQ(Width(GetDlgItem(window, IDC_PIC_VIEWER)), button);
+    EXPECT_EQ(Width(GetDlgItem(window, IDC_SAVE_FILES_VIEWER)), button);
+    EXPECT_EQ(Width(window) - plainWidth, button - plainButton) << "the window grows as the button did";
+    EXPECT_TRUE(m_platform.errors.empty()) << "every picture of the demo loads";
+
+    // The main picture takes the place of the static control and the picture's size.
+    HWND picture = GetDlgItem(window, IDC_MAIN_PICTURE);
+    ASSERT_NE(picture, nullptr);
+    RECT client{};
+    GetClientRect(picture, &client);
+    EXPECT_GT(client.right, 100);
+    DestroyWindow(window);
 }

@@ -1,0 +1,32 @@
+#pragma once
+// The pictures of the main window's buttons, some chosen at random at every start, and where
+// an image and a caption sit on a button.
+
+#include <functional>
+
+namespace mainpictures {
+
+// The C library's generator (0 to 32767), or a test's sequence.
+using Random = std::function<int()>;
+
+// The Item Viewer button's icon among count icons: rand() / (32767 / count) - 1, drawn anew for
+// the refused numbers and 97 after 50 refusals. The number may lie outside the list (then the
+// button gets no icon); -1 when the list is empty.
+int ItemViewerIcon(int count, const Random& random);
+// The Monster Viewer button's monster picture, 17 to 84: rand() / 481 + 16, drawn anew for the
+// refused numbers and 84 after 50 refusals.
+int MonsterPicture(const Random& random);
+
+constexpr int kMapViewerIcon = 124;
+constexpr int kAboutIcon = 127;
+
+struct Placement {
+    int imageX = 0, imageY = 0;
+    int captionX = 0, captionY = 0;
+};
+// An icon: the image at x = 4, the caption 4 pixels after it; both centred vertically.
+Placement IconPlacement(int buttonHeight, int iconWidth, int iconHeight, int captionHeight);
+// A bitmap with margin m and gap g: the image at x = g, the caption at m + width + g.
+Placement BitmapPlacement(int buttonHeight, int width, int height, int captionHeight, int margin, int gap);
+
+} // namespace mainpictures

@@ -1,0 +1,52 @@
+#include "gamedata/MainPictures.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace mainpictures;
+
+namespace {
+// A generator that gives the values in turn, then the last one forever.
+Random Sequence(std::vector<int> values)
+{
+    auto next = std::make_shared<size_t>(0);
+    return [values, next] { return values[std::min((*next)++, values.size() - 1)]; };
+}
+} // namespace
+
+TEST(MainPictures, ItemViewerIconSkipsRefusedNumbers)
+{
+    // 128 icons: divisor 255; 255 * 21 / 255 - 1 = 20 (refused), then 255 * 6 -> 5.
+    EXPECT_EQ(ItemViewerIcon(128, Sequence({255 * 21, 255 * 6})), 5);
+    EXPECT_EQ(ItemViewerIcon(128, Sequence({0})), -1) << "the formula can give -1: no icon then";
+    EXPECT_EQ(ItemViewerIcon(128, Sequence({255 * 126})), 97) << "50 refusals give 97";
+    EXPECT_EQ(ItemViewerIcon(0, Sequence({1000})), -1);
+}
+
+TEST(MainPictures, MonsterPictureStaysInRangeAndSkipsRefusedNumbers)
+{
+    EXPECT_EQ(MonsterPicture(Sequence({0, 481 * 20})), 84) << "16, then 36 for ever: both refused";
+    EXPECT_EQ(MonsterPicture(Sequence({0, 481 * 2})), 18) << "16 is below 17; 18 is taken";
+    for (int value : {481 * 36, 481 * 40, 481 * 45, 481 * 65}) // 52, 56, 61 and 81 are refused
+        EXPECT_EQ(MonsterPicture(Sequence({value})), 84) << value;
+    // Every value the generator can give lands on an allowed picture.
+    for (int value = 0; value <= 32767; value += 97) {
+        int number = MonsterPicture(Sequence({value}));
+        EXPECT_GE(number, 17);
+        EXPECT_LE(number, 84);
+    }
+}
+
+TEST(MainPictures, ImagesAndCaptionsAreCentredVertically)
+{
+    Placement icon = IconPlacement(53, 26, 26, 15);
+    EXPECT_EQ(icon.imageX, 4);
+    EXPECT_EQ(icon.imageY, 13);
+    EXPECT_EQ(icon.captionX, 34);
+    EXPECT_EQ(icon.captionY, 19);
+    Placement bitmap = BitmapPlacement(60, 40, 30, 15, 14, 14);
+    EXPECT_EQ(bitmap.imageX, 14);
+    EXPECT_EQ(bitmap.imageY, 15);
+    EXPECT_EQ(bitmap.captionX, 68);
+}
