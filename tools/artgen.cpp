@@ -23,6 +23,17 @@ Image ItemIcons()
     return strip;
 }
 
+// Bitmap 214: the 11 x 11 arrow of the choice buttons in lists, black on magenta (the mask
+// colour that the program turns into the face colour).
+Image ChoiceArrow()
+{
+    Image arrow(11, 11, Rgb(255, 0, 255));
+    for (int row = 0; row < 4; ++row)
+        for (int x = 2 + row; x <= 8 - row; ++x)
+            arrow.SetPixel(x, 4 + row, Rgb(0, 0, 0));
+    return arrow;
+}
+
 struct Resource {
     int id;
     Image (*draw)();
@@ -30,6 +41,7 @@ struct Resource {
 
 constexpr Resource kResources[] = {
     {131, ItemIcons},
+    {214, ChoiceArrow},
 };
 
 } // namespace

@@ -38,6 +38,14 @@ bool CSubclassedWindow::ReplaceDialogControl(HWND dialog, int id, const wchar_t*
     return SetWindowSubclass(m_window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
+bool CSubclassedWindow::Attach(HWND window)
+{
+    if (!window || m_window)
+        return false;
+    m_window = window;
+    return SetWindowSubclass(m_window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
 LRESULT CSubclassedWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return DefSubclassProc(m_window, message, wParam, lParam);

@@ -12,6 +12,8 @@ public:
     CSubclassedWindow& operator=(const CSubclassedWindow&) = delete;
 
     HWND Handle() const { return m_window; }
+    // Sees the messages of an existing window first; false when it is not there.
+    bool Attach(HWND window);
 
 protected:
     // Takes over the dialog's control with the given id: destroys it and creates a window of
