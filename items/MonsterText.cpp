@@ -192,7 +192,8 @@ std::vector<std::string> FillSpells(const CGameData& game, const MonsterRecord& 
     std::vector<std::pair<int, int>> shares; // spell, slots, in order of first occurrence
     for (int slot = 0; slot < 10; ++slot) {
         const int spell = monster.spells(slot);
-        auto known = std::find_if(shares.begin(), shares.end(), [&](const auto& share) { return share.first == spell; });
+        auto known =
+            std::find_if(shares.begin(), shares.end(), [&](const auto& share) { return share.first == spell; });
         if (known == shares.end())
             shares.emplace_back(spell, 1);
         else

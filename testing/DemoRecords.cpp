@@ -246,7 +246,10 @@ std::string Named(const char* base, int tier, const char* word)
 bool IsWeapon(Type type) { return type <= Ammunition; }
 bool IsArmour(Type type) { return type >= Shield && type <= Cloak; }
 bool IsJewel(Type type) { return type == Ring || type == Amulet; }
-bool IsMagic(Type type) { return type == Potion || type == Scroll || type == Powder || type == Instrument || type == Book; }
+bool IsMagic(Type type)
+{
+    return type == Potion || type == Scroll || type == Powder || type == Instrument || type == Book;
+}
 bool IsStackable(Type type) { return type == ThrownWeapon || type == Potion || type == Scroll || type == Powder; }
 
 const Enchantment* EnchantmentOf(Type type, int kind, int tier)
@@ -270,16 +273,18 @@ const Enchantment* EnchantmentOf(Type type, int kind, int tier)
     return nullptr;
 }
 
-int InventoryAction(Type type, const Enchantment* enchantment)
+int InventoryAction(const ItemKind& kind, const Enchantment* enchantment)
 {
+    const std::string name = kind.name;
+    const Type type = kind.type;
     switch (type) {
     case Potion: return 1;     // drink
     case Food: return 2;       // eat
     case Book: return 3;       // cast spell
     case Instrument: return 8; // play
-    case Tool: return 7;       // light
     case Powder: return 10;    // combine
     case QuestItem: return 11; // break
+    case Tool: return name == "Lantern" || name == "Torch" ? 7 : name == "Backpack" ? 6 : 0; // light, open
     default: break;
     }
     if (IsArmour(type) || IsJewel(type))
@@ -330,7 +335,7 @@ Record DemoItem(int number, Dice& dice)
     out.U16(36, kind.weight + (kind.weight ? tier : 0));
     out.U8(56, kind.type).U8(57, std::max(art::FindItemPicture(kind.picture), 0));
     out.U8(55, kind.flags);
-    out.U8(58, InventoryAction(kind.type, magic));
+    out.U8(58, InventoryAction(kind, magic));
     out.U8(59, std::min(3 * tier + (magic ? 2 : 0) + dice.Roll(2), 60));
     Restrictions(out, kind, number, cursed);
 
@@ -382,7 +387,8 @@ Record DemoItem(int number, Dice& dice)
     if ((magic && !magic->cursed && (std::string(magic->word) == "Life" || std::string(magic->word) == "Ages")) ||
         std::string(kind.name) == "Elven Cloak" || std::string(kind.name) == "Ankh")
         out.U8(60, (tier % 2 ? 0x30 : 0x00) | (1 + tier % 3)); // a gain, which wins over a loss
-    if (std::string(kind.name) == "Wand" || std::string(kind.name) == "Rod") // charges of a lightning spell
+    // Wands and rods hold charges of a lightning spell, whatever else they grant.
+    if (std::string(kind.name) == "Wand" || std::string(kind.name) == "Rod")
         out.U8(34, 26 + tier).U8(35, 2 + tier).U8(28, 2).U8(29, 4 + tier).U16(26, 0);
     return item;
 }

@@ -2,6 +2,7 @@
 
 #include "tests/gamedata/GameDataFixture.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -92,23 +93,16 @@ TEST_F(CliRecords, ItemsInShortAndLongForms)
               "ID\tname\ttype\tskill\tweight\tprice\tAC\tto hit\tinitiative\tdamage\tP/S\thands\tcursed\tregen\tspell\t"
               "resistances\tinvoke\teffects\traces\tprofessions\tgender\tattack modes");
     EXPECT_EQ(table[1][1], "?Unknown Item?") << "item 0 has no name";
-    EXPECT_EQ(table[2][1], "Dagger");
 
     run = Run("items --long");
     ASSERT_EQ(run.status, 0);
     table = Rows(run.out);
     ExpectTable(table, 571, 31);
     EXPECT_EQ(table[0][18], "charges label");
-    EXPECT_EQ(table[0][30], "identify");
-    bool bothCharges = false, listed = false;
-    for (const auto& row : table) {
+    bool bothCharges = false;
+    for (const auto& row : table)
         bothCharges |= row[18] == "Number of charges for spell & invoke:";
-        listed |= row[21].find(" | ") != std::string::npos;
-    }
     EXPECT_TRUE(bothCharges) << "the label shows one ampersand";
-    EXPECT_TRUE(listed) << "races allowed are joined";
-
-    EXPECT_EQ(Run("items --short").status, 2);
     EXPECT_EQ(Run("items 3").status, 2);
 }
 
@@ -119,56 +113,35 @@ TEST_F(CliRecords, MonstersWithTheirAttacksAndLoot)
     Table table = Rows(run.out);
     ExpectTable(table, 250, 29 + 3 * 6 + 1);
     EXPECT_EQ(table[0][29], "attack 1 range");
-    EXPECT_EQ(table[0][46], "attack 3 miss");
     EXPECT_EQ(table[0][47], "loot");
-    EXPECT_EQ(table[1][1], "Giant Rat");
-    bool unsignedExperience = false, lootListed = false;
-    for (const auto& row : table) {
-        unsignedExperience |= row[6] == "3,000,000,000";
+    bool lootListed = false;
+    for (const auto& row : table)
         lootListed |= row[47].find("%) | ") != std::string::npos;
-    }
-    EXPECT_TRUE(unsignedExperience);
     EXPECT_TRUE(lootListed) << "loot rows read \"text (chance)\" joined by \" | \"";
     EXPECT_EQ(Run("monsters 1").status, 2);
 }
 
-TEST_F(CliRecords, LootRowsWithTheirChoices)
+TEST_F(CliRecords, LootRowsAndSpells)
 {
+    // The demo's last loot record offers a range that runs past the last item: three exist.
     CliResult run = Run("loot 199");
     ASSERT_EQ(run.status, 0) << run.out;
     Table table = Rows(run.out);
     ASSERT_GE(table.size(), 2u);
     EXPECT_EQ(table[0], (std::vector<std::string>{"text", "image", "data", "chance", "choices"}));
-    // The demo's last record offers a range that runs past the last item: only three exist.
     EXPECT_EQ(table[1][2], "568");
-    EXPECT_EQ(table[1][3], "25%");
-    size_t bars = 0;
-    for (size_t at = table[1][4].find(" | "); at != std::string::npos; at = table[1][4].find(" | ", at + 1))
-        ++bars;
-    EXPECT_EQ(bars, 2u);
-
-    EXPECT_EQ(Run("loot 0").out, "text\timage\tdata\tchance\tchoices\n") << "an empty record";
+    EXPECT_EQ(std::count(table[1][4].begin(), table[1][4].end(), '|'), 2);
     EXPECT_EQ(Run("loot 0 --empty").out, "text\timage\tdata\tchance\tchoices\nEMPTY\t158\t5000\t100%\t\n");
     EXPECT_EQ(Run("loot 200").status, 2);
-    EXPECT_EQ(Run("loot").status, 2);
     EXPECT_EQ(Run("loot x").status, 2);
-}
 
-TEST_F(CliRecords, SpellsFromTheNamesAndTheExecutable)
-{
-    CliResult run = Run("spells");
+    run = Run("spells");
     ASSERT_EQ(run.status, 0) << run.out;
-    Table table = Rows(run.out);
+    table = Rows(run.out);
     ASSERT_EQ(table.size(), 102u);
-    EXPECT_EQ(table[64][0], "64");
     EXPECT_EQ(table[64][1], "Identify");
-    for (const auto& row : table)
-        ASSERT_EQ(row.size(), 5u);
-    EXPECT_EQ(Run("spells 1").status, 2);
-    EXPECT_EQ(Cli("spells --help").status, 0);
-
-    // Without the executable there is no table to print.
-    TempFolder folder;
+    EXPECT_EQ(table[64].size(), 5u);
+    TempFolder folder; // without the executable there is no spell table
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
     EXPECT_EQ(Cli("--game " + folder.Path() + " spells").status, 1);
 }
