@@ -148,8 +148,9 @@ void AddNameLists(Messages& messages, Edition edition)
                       "Talks",      "Sings",     "Prays",     "Digs",      "Feeds",      "Attacks",
                       "Armoured hide", "Flies",  "Swims",     "Burrows",   "on sight",   "Calls others",
                       "Runs",       "Flees",     "Charges",   "Ambushes",  "Howls",      "Glows"};
-    messages[3700] = {"fire", "frost", "lightning", "acid", "venom", "a deadly stare", "foul vapours",
-                      "sleeping dust", "a hex"};
+    // What a special attack sends out, fitting the condition each one causes.
+    messages[3700] = {"fire", "maddening fumes", "lightning", "acid", "sleeping venom", "a withering stare",
+                      "numbing vapours", "stoning dust", "a sickening hex"};
     // Monsters' weapons, with the marks of stored item names.
     messages[3800] = {"Club",         "Broad/Sword",   "Sword=Flame",  "Staff/=Power", "Rusty/Dagger",
                       "Spear",        "Great/Axe",     "Whip",         "Claws",        "Sling",

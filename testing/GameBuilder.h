@@ -123,6 +123,8 @@ bool CutFile(const std::string& path, size_t length);
 
 // The demo installations: full-size tables of made-up content.
 Installation DemoInstallation(Edition edition);
+// The demo's items, monsters and loot.
+void AddDemoRecords(Installation& demo);
 // The demo's message texts: every name list and a few dozen long texts; points some items at them.
 void AddDemoTexts(Installation& demo);
 // The demo's palette, item images, state marks and font.

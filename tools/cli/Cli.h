@@ -33,6 +33,7 @@ struct Command {
 void AddInfoCommands(std::vector<Command>& commands);
 void AddTextCommands(std::vector<Command>& commands);
 void AddImageCommands(std::vector<Command>& commands);
+void AddRecordCommands(std::vector<Command>& commands);
 
 // The program's generated bitmaps, looked for beside this executable, then where the build drew them.
 void SetExecutablePath(const char* path);

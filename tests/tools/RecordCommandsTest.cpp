@@ -1,0 +1,147 @@
+// The cli's record tables on the demo installation: complete, rectangular, in number order.
+
+#include "tests/gamedata/GameDataFixture.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+};
+
+CliResult Cli(const std::string& arguments)
+{
+    CliResult run;
+    FILE* pipe = popen((std::string(TALLOWMARK_CLI) + " " + arguments + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer;
+    size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+using Table = std::vector<std::vector<std::string>>;
+
+Table Rows(const std::string& text)
+{
+    Table table;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells;
+        size_t start = 0, tab;
+        while ((tab = line.find('\t', start)) != std::string::npos) {
+            cells.push_back(line.substr(start, tab - start));
+            start = tab + 1;
+        }
+        cells.push_back(line.substr(start));
+        table.push_back(cells);
+    }
+    return table;
+}
+
+// Every row as wide as the header, the first cell counting up from 0.
+void ExpectTable(const Table& table, size_t records, size_t columns)
+{
+    ASSERT_EQ(table.size(), records + 1);
+    for (size_t row = 0; row < table.size(); ++row) {
+        ASSERT_EQ(table[row].size(), columns) << "row " << row;
+        if (row) {
+            EXPECT_EQ(table[row][0], std::to_string(row - 1));
+        }
+    }
+}
+
+class CliRecords : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = new TempFolder;
+        ASSERT_TRUE(gamebuild::DemoInstallation(gamebuild::Edition::First).Write(s_folder->Path()));
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_folder;
+        s_folder = nullptr;
+    }
+    static CliResult Run(const std::string& command) { return Cli("--game " + s_folder->Path() + " " + command); }
+
+    static TempFolder* s_folder;
+};
+TempFolder* CliRecords::s_folder = nullptr;
+
+} // namespace
+
+TEST_F(CliRecords, ItemsInShortAndLongForms)
+{
+    CliResult run = Run("items");
+    ASSERT_EQ(run.status, 0) << run.out;
+    Table table = Rows(run.out);
+    ExpectTable(table, 571, 22);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "ID\tname\ttype\tskill\tweight\tprice\tAC\tto hit\tinitiative\tdamage\tP/S\thands\tcursed\tregen\tspell\t"
+              "resistances\tinvoke\teffects\traces\tprofessions\tgender\tattack modes");
+    EXPECT_EQ(table[1][1], "?Unknown Item?") << "item 0 has no name";
+
+    run = Run("items --long");
+    ASSERT_EQ(run.status, 0);
+    table = Rows(run.out);
+    ExpectTable(table, 571, 31);
+    EXPECT_EQ(table[0][18], "charges label");
+    bool bothCharges = false;
+    for (const auto& row : table)
+        bothCharges |= row[18] == "Number of charges for spell & invoke:";
+    EXPECT_TRUE(bothCharges) << "the label shows one ampersand";
+    EXPECT_EQ(Run("items 3").status, 2);
+}
+
+TEST_F(CliRecords, MonstersWithTheirAttacksAndLoot)
+{
+    CliResult run = Run("monsters");
+    ASSERT_EQ(run.status, 0) << run.out;
+    Table table = Rows(run.out);
+    ExpectTable(table, 250, 29 + 3 * 6 + 1);
+    EXPECT_EQ(table[0][29], "attack 1 range");
+    EXPECT_EQ(table[0][47], "loot");
+    bool lootListed = false;
+    for (const auto& row : table)
+        lootListed |= row[47].find("%) | ") != std::string::npos;
+    EXPECT_TRUE(lootListed) << "loot rows read \"text (chance)\" joined by \" | \"";
+    EXPECT_EQ(Run("monsters 1").status, 2);
+}
+
+TEST_F(CliRecords, LootRowsAndSpells)
+{
+    // The demo's last loot record offers a range that runs past the last item: three exist.
+    CliResult run = Run("loot 199");
+    ASSERT_EQ(run.status, 0) << run.out;
+    Table table = Rows(run.out);
+    ASSERT_GE(table.size(), 2u);
+    EXPECT_EQ(table[0], (std::vector<std::string>{"text", "image", "data", "chance", "choices"}));
+    EXPECT_EQ(table[1][2], "568");
+    EXPECT_EQ(std::count(table[1][4].begin(), table[1][4].end(), '|'), 2);
+    EXPECT_EQ(Run("loot 0 --empty").out, "text\timage\tdata\tchance\tchoices\nEMPTY\t158\t5000\t100%\t\n");
+    EXPECT_EQ(Run("loot 200").status, 2);
+    EXPECT_EQ(Run("loot x").status, 2);
+
+    run = Run("spells");
+    ASSERT_EQ(run.status, 0) << run.out;
+    table = Rows(run.out);
+    ASSERT_EQ(table.size(), 102u);
+    EXPECT_EQ(table[64][1], "Identify");
+    EXPECT_EQ(table[64].size(), 5u);
+    TempFolder folder; // without the executable there is no spell table
+    ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
+    EXPECT_EQ(Cli("--game " + folder.Path() + " spells").status, 1);
+}
