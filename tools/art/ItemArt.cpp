@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
+#include <vector>
 #include <numbers>
 
 namespace art {
@@ -1442,19 +1445,70 @@ const Entry kEntries[] = {
     {"Unknown", Question},
 };
 
+// Where a picture must stand: the weapon skills go by picture number (swords 0, 18, 55, 88; axes
+// 1, 14, 15, 16, 51, 53; polearms 2, 3; maces and flails 4, 5, 6, 52, 54, 56; daggers 7, 8; bows 11, 12,
+// 37; slings 13; the other numbers of those groups hold no weapon), the loot list shows gold and
+// experience as 115 and 50, and the program's buttons take 124 and 127.
+constexpr std::pair<int, const char*> kPlaces[] = {
+    {0, "Long Sword"},    {18, "Broadsword"},   {55, "Bastard Sword"}, {88, "Katana"},
+    {1, "Battle Axe"},    {14, "Hand Axe"},     {15, "Great Axe"},     {16, "Sickle"},
+    {2, "Halberd"},       {3, "Spear"},
+    {4, "Mace"},          {5, "Morning Star"},  {6, "Flail"},          {52, "War Hammer"},
+    {54, "Club"},         {56, "Holy Mace"},
+    {7, "Dagger"},        {8, "Throwing Knife"}, {9, "Crown"},         {10, "Belt"},
+    {17, "Empty Bottle"}, {19, "Silk Robe"},    {57, "Wizard Hat"},    {90, "Copper Ring"},
+    {105, "Pearl"},       {51, "Glaive"},       {53, "Scythe"},        {58, "Leather Gloves"},
+    {59, "Gauntlets"},    {108, "Gold Key"},
+    {11, "Short Bow"},    {12, "Long Bow"},     {37, "Crossbow"},      {13, "Sling"},
+    {104, "Amethyst"},    {110, "Rune Stone"},  {114, "Chest"},
+    {38, "Ruby"},         {84, "Topaz"},        {99, "Backpack"},      {124, "Map"},
+    {127, "Crystal Ball"}, {115, "Gold Coins"}, {50, "Gold Star"},     {158, "Nothing"},
+    {159, "Unknown"},
+    // Gold and experience came from beyond the program's 128 icons: two it does not need go there.
+    {128, "Mithril Mail"}, {129, "Dragon Shield"},
+};
+
+// Picture number -> entry: the fixed places first, the other entries in their order after.
+const std::vector<int>& Order()
+{
+    static const std::vector<int> order = [] {
+        const int count = static_cast<int>(std::size(kEntries));
+        std::vector<int> slots(static_cast<size_t>(count), -1);
+        std::vector<bool> placed(static_cast<size_t>(count), false);
+        for (const auto& [index, name] : kPlaces)
+            for (int entry = 0; entry < count; ++entry)
+                if (std::string_view(kEntries[entry].name) == name) {
+                    slots[static_cast<size_t>(index)] = entry;
+                    placed[static_cast<size_t>(entry)] = true;
+                }
+        int next = 0;
+        for (int entry = 0; entry < count; ++entry) {
+            if (placed[static_cast<size_t>(entry)])
+                continue;
+            while (slots[static_cast<size_t>(next)] != -1)
+                ++next;
+            slots[static_cast<size_t>(next)] = entry;
+        }
+        return slots;
+    }();
+    return order;
+}
+
+const Entry& EntryAt(int index) { return kEntries[Order()[static_cast<size_t>(index)]]; }
+
 } // namespace
 
 int ItemPictureCount() { return static_cast<int>(std::size(kEntries)); }
 
 const char* ItemPictureName(int index)
 {
-    return index >= 0 && index < ItemPictureCount() ? kEntries[index].name : nullptr;
+    return index >= 0 && index < ItemPictureCount() ? EntryAt(index).name : nullptr;
 }
 
 int FindItemPicture(std::string_view name)
 {
     for (int i = 0; i < ItemPictureCount(); ++i)
-        if (name == kEntries[i].name)
+        if (name == EntryAt(i).name)
             return i;
     return -1;
 }
@@ -1465,7 +1519,7 @@ Image DrawItemPicture(int index, int size, Colour background, bool outline)
         return Image();
     // Below 12 pixels the outline takes no margin: it only closes the shapes' open sides.
     Painter painter(size, outline && size >= 12 ? 1 : 0);
-    kEntries[index].draw(painter);
+    EntryAt(index).draw(painter);
     return painter.Finish(background, outline);
 }
 
