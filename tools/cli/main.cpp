@@ -14,6 +14,7 @@ std::vector<cli::Command> AllCommands()
     cli::AddTextCommands(commands);
     cli::AddImageCommands(commands);
     cli::AddPictureCommands(commands);
+    cli::AddMapCommands(commands);
     return commands;
 }
 
