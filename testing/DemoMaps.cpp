@@ -446,7 +446,7 @@ Style StyleOf(int map)
 
 bool Level::AddQuadrant(int x, int y)
 {
-    if (m_count >= 16)
+    if (m_count >= 16 || x < 0 || y < 0 || x > 255 || y > 255)
         return false;
     for (int q = 0; q < m_count; ++q) {
         const Spot o = m_origins[static_cast<size_t>(q)];
@@ -455,20 +455,23 @@ bool Level::AddQuadrant(int x, int y)
     }
     m_origins[static_cast<size_t>(m_count)] = {x, y};
     for (int cy = 0; cy < 8; ++cy)
-        for (int cx = 0; cx < 8; ++cx)
+        for (int cx = 0; cx < 8; ++cx) {
             m_cells.push_back({x + cx, y + cy});
+            m_owner[static_cast<size_t>((y + cy) * kPlane + x + cx)] = static_cast<int8_t>(m_count);
+        }
     ++m_count;
     return true;
 }
 
 std::optional<Place> Level::Find(Spot spot) const
 {
-    for (int q = 0; q < m_count; ++q) {
-        const Spot o = m_origins[static_cast<size_t>(q)];
-        if (spot.x >= o.x && spot.x < o.x + 8 && spot.y >= o.y && spot.y < o.y + 8)
-            return Place{q, spot.x - o.x, spot.y - o.y};
-    }
-    return std::nullopt;
+    if (spot.x < 0 || spot.y < 0 || spot.x >= kPlane || spot.y >= kPlane)
+        return std::nullopt;
+    const int q = m_owner[static_cast<size_t>(spot.y * kPlane + spot.x)];
+    if (q < 0)
+        return std::nullopt;
+    const Spot o = m_origins[static_cast<size_t>(q)];
+    return Place{q, spot.x - o.x, spot.y - o.y};
 }
 
 LevelCell& Level::At(Spot spot)

@@ -85,7 +85,10 @@ public:
     MapLevel Build() const;
 
 private:
+    static constexpr int kPlane = 264; // origins are bytes: every cell lies below 256 + 8
+
     int m_map;
+    std::vector<int8_t> m_owner = std::vector<int8_t>(kPlane * kPlane, -1); // quadrant of each plane cell
     int m_count = 0;
     std::array<Spot, 16> m_origins{};
     std::array<std::array<LevelCell, 64>, 16> m_grid{};
