@@ -101,6 +101,9 @@ public:
     // A character portrait, 0 to 32, at scale 1, 2, 3 or 4; nothing when it cannot be read.
     std::optional<Image> GetPortrait(int number, int scale) const;
 
+    // A bitmap of the program's own art, through the platform; nothing when it is not there.
+    std::optional<Image> LoadProgramBitmap(int id) { return m_platform.LoadProgramBitmap(id); }
+
     // The folder rules of the two file dialogs (the dialogs themselves are the Windows layer's).
     void RememberBmpFile(const std::string& path);
     void RememberSaveFile(const std::string& path, bool rememberExtension);

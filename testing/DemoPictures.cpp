@@ -28,15 +28,19 @@ struct TileMetrics {
     int verticalX;
 };
 
+// Floors in the order the maps use them: 0 is the floor underground, 1 water, 2 earth and 3
+// cobbles (roads and streets), 4 grass out of doors; 5 to 8 fill cells walled in on every side:
+// bedrock underground, masonry (buildings and ruins), thicket (woods), and the rock of caves
+// and mountains.
 enum TileNumber {
-    kGrass,
-    kWater,
-    kDarkStone,
-    kPlanks,
     kFlagstones,
+    kWater,
+    kEarth,
+    kCobbles,
+    kGrass,
+    kBedrock,
+    kMasonry,
     kForest,
-    kSolidStone,
-    kRubble,
     kCaveRock,
     kFirstWall = 9,
     kStairsUp = 25,
@@ -55,25 +59,33 @@ uint8_t FloorPixel(int tile, int x, int y, const TileMetrics& m)
     const int n = static_cast<int>(noise % 3);
     const int t = m.tile;
     switch (tile) {
-    case kGrass:
-        if (noise % 29 == 0)
-            return Index(kYellow, 13);
-        return Index(kGreen, 4 + n + ((x + 2 * y) % 5 == 0 ? 2 : 0));
+    case kFlagstones: {
+        const bool joint = y % 7 == 6 || (x + (y / 7) * 3) % 7 == 6;
+        return Index(kGrey, joint ? 2 : 5 + n / 2);
+    }
     case kWater: {
         const int wave = (x + static_cast<int>(std::lround(2 * std::sin(y * 0.9)))) % 6;
         return Index(kBlue, wave == 0 ? 11 : 5 + n);
     }
-    case kDarkStone:
-        return Index(kGrey, x % 7 == 6 || y % 7 == 6 ? 2 : 4 + n / 2);
-    case kPlanks:
-        if (y % 5 == 4)
-            return Index(kBrown, 3);
-        if ((x + 3 * (y / 5)) % 9 == 0)
-            return Index(kBrown, 4);
-        return Index(kBrown, 7 + n);
-    case kFlagstones: {
-        const bool joint = y % 7 == 6 || (x + (y / 7) * 3) % 7 == 6;
-        return Index(kGrey, joint ? 4 : 7 + n / 2);
+    case kEarth:
+        if (noise % 13 == 0)
+            return Index(kBrown, 10);
+        return Index(kBrown, 6 + n);
+    case kCobbles: {
+        const int row = y / 4;
+        const bool joint = y % 4 == 3 || (x + (row % 2) * 2) % 4 == 3;
+        return Index(kParchment, joint ? 4 : 8 + n);
+    }
+    case kGrass:
+        if (noise % 29 == 0)
+            return Index(kYellow, 13);
+        return Index(kGreen, 4 + n + ((x + 2 * y) % 5 == 0 ? 2 : 0));
+    case kBedrock:
+        return Index(kGrey, 1 + (noise % 9 == 0 ? 2 : n / 2));
+    case kMasonry: {
+        const int row = y / 4;
+        const bool mortar = y % 4 == 3 || (x + (row % 2) * 3) % 6 == 5;
+        return Index(kRust, mortar ? 3 : 6 + n / 2);
     }
     case kForest: {
         // Two tree crowns on dark undergrowth.
@@ -84,15 +96,8 @@ uint8_t FloorPixel(int tile, int x, int y, const TileMetrics& m)
         }
         return Index(kMoss, 2 + n);
     }
-    case kSolidStone: {
-        const int row = y / 4;
-        const bool mortar = y % 4 == 3 || (x + (row % 2) * 3) % 6 == 5;
-        return Index(kGrey, mortar ? 5 : 9 + n / 2);
-    }
-    case kRubble:
-        return noise % 7 == 0 ? Index(kGrey, 8) : Index(n ? kBrown : kGrey, 2 + n);
     case kCaveRock:
-        return Index(kRust, 3 + n + (noise % 11 == 0 ? 3 : 0));
+        return Index(kBrown, 2 + n + (noise % 11 == 0 ? 3 : 0));
     }
     return kClear;
 }
@@ -103,8 +108,8 @@ uint8_t WallPixel(int kind, int along, int across, const TileMetrics& m)
     const bool edge = across == 0 || across == m.thick - 1;
     const bool end = along < 3 || along >= m.wall - 3;
     switch (kind) {
-    case 9: // hedge
-        return Index(kGreen, edge ? 4 : 6 + static_cast<int>(Hash(along, across, 9) % 3));
+    case 9: // dressed stone underground
+        return Index(kGrey, along % 5 == 4 ? 6 : edge ? 8 : 11);
     case 11: // archway in a hedge: two posts, the passage clear
         return end ? Index(kBrown, edge ? 4 : 8) : kClear;
     case 13: // portcullis: bars to see through
@@ -119,8 +124,8 @@ uint8_t WallPixel(int kind, int along, int across, const TileMetrics& m)
         if (along == m.wall / 2 && across == 1)
             return Index(kGold, 13);
         return Index(kBrown, along % 4 == 0 ? 5 : 9);
-    case 21: // brick
-        return Index(kRust, (along + across * 3) % 5 == 4 ? 4 : edge ? 7 : 9);
+    case 21: // hedge
+        return Index(edge ? kMoss : kGreen, edge ? 1 : 2 + static_cast<int>(Hash(along, across, 21) % 3));
     case 23: // cave wall
         return Index(kBrown, 4 + static_cast<int>(Hash(along, across, 23) % 4));
     }
@@ -157,7 +162,7 @@ uint8_t TilePixel(int tile, int x, int y, const TileMetrics& m)
     case kPitGrate: {
         const double dx = u - 0.5, dy = v - 0.5, r2 = dx * dx + dy * dy;
         if (r2 > 0.16)
-            return FloorPixel(kFlagstones, x, y, m);
+            return kClear;
         if (r2 > 0.11)
             return Index(kGrey, 3);
         if (tile == kPitGrate && (x % 3 == 1 || y % 3 == 1))
@@ -172,7 +177,7 @@ uint8_t TilePixel(int tile, int x, int y, const TileMetrics& m)
             return Index(kBrown, rail ? 10 : 8);
         if (tile == kLadderDown && u > 0.18 && u < 0.82 && v > 0.1 && v < 0.9)
             return Index(kGrey, 0);
-        return FloorPixel(kFlagstones, x, y, m);
+        return kClear;
     }
     }
     // Facing arrows, pointing north, east, south and west: a gold head on a short shaft.

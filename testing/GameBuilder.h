@@ -30,6 +30,29 @@ struct Scenario {
 };
 
 std::vector<uint8_t> ScenarioFileBytes(const Scenario& scenario);
+
+// A map record from its cells: per cell the wall codes of its north and east sides (4 bits
+// each), its feature code (6 bits) and the feature's direction (0 to 3), and its four flag bits.
+// Quadrants a map does not use keep origin (0, 0).
+struct MapCellBuild {
+    uint8_t north = 0;
+    uint8_t east = 0;
+    uint8_t feature = 0;
+    uint8_t direction = 0;
+    uint8_t flags = 0;
+};
+struct MapLevel {
+    std::array<uint8_t, 16> originX{};
+    std::array<uint8_t, 16> originY{};
+    std::array<std::array<MapCellBuild, 64>, 16> cells{}; // by quadrant, then y * 8 + x
+
+    MapCellBuild& Cell(int quadrant, int x, int y) { return cells[quadrant & 15][((y & 7) << 3) | (x & 7)]; }
+};
+Record MapRecordBytes(const MapLevel& level);
+// An incident record holding its name.
+Record IncidentRecordBytes(std::string_view name);
+// The packed cell reference of map events.
+uint16_t PackCellRef(int quadrant, int x, int y);
 const char* ScenarioFileName(Edition edition); // "scenario.dbs" or "scenario.gld"
 
 // Message texts: each message number with its pieces, in order (each piece at most 255
@@ -131,5 +154,7 @@ void AddDemoTexts(Installation& demo);
 void AddDemoImages(Installation& demo);
 // The demo's pictures, spell table and portraits; sets each demo monster's frame mark to fit.
 void AddDemoPictures(Installation& demo);
+// The demo's 32 maps with their events, the incidents' names and the texts the events ask for.
+void AddDemoMaps(Installation& demo);
 
 } // namespace gamebuild

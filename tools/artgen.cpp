@@ -4,6 +4,7 @@
 
 #include "gamedata/BmpFile.h"
 #include "tools/art/ItemArt.h"
+#include "tools/art/MapArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
 
@@ -34,6 +35,13 @@ Image ChoiceArrow()
     return arrow;
 }
 
+// The map marks and event tree icons.
+template <int Id>
+Image MapBitmap()
+{
+    return art::DrawMapBitmap(Id);
+}
+
 struct Resource {
     int id;
     Image (*draw)();
@@ -42,6 +50,14 @@ struct Resource {
 constexpr Resource kResources[] = {
     {131, ItemIcons},
     {214, ChoiceArrow},
+    {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
+    {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},
+    {223, MapBitmap<223>}, {224, MapBitmap<224>}, {225, MapBitmap<225>}, {226, MapBitmap<226>},
+    {227, MapBitmap<227>}, {228, MapBitmap<228>}, {229, MapBitmap<229>}, {230, MapBitmap<230>},
+    {231, MapBitmap<231>}, {232, MapBitmap<232>}, {233, MapBitmap<233>}, {234, MapBitmap<234>},
+    {235, MapBitmap<235>}, {236, MapBitmap<236>}, {237, MapBitmap<237>}, {238, MapBitmap<238>},
+    {239, MapBitmap<239>}, {240, MapBitmap<240>}, {241, MapBitmap<241>}, {242, MapBitmap<242>},
+    {243, MapBitmap<243>},
 };
 
 } // namespace

@@ -39,6 +39,7 @@ void AddRecordCommands(std::vector<Command>& commands);
 void SetExecutablePath(const char* path);
 std::optional<Image> LoadProgramBitmap(int id);
 void AddPictureCommands(std::vector<Command>& commands);
+void AddMapCommands(std::vector<Command>& commands);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);

@@ -15,6 +15,7 @@ std::vector<cli::Command> AllCommands()
     cli::AddImageCommands(commands);
     cli::AddPictureCommands(commands);
     cli::AddRecordCommands(commands);
+    cli::AddMapCommands(commands);
     return commands;
 }
 
