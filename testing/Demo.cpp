@@ -218,6 +218,7 @@ Installation DemoInstallation(Edition edition)
     AddDemoTexts(demo);
     AddDemoImages(demo);
     AddDemoPictures(demo);
+    AddDemoSaves(demo);
     return demo;
 }
 
