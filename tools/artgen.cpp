@@ -6,6 +6,7 @@
 #include "tools/art/ItemArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
+#include "tools/art/SaveArt.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +31,8 @@ struct Resource {
 
 constexpr Resource kResources[] = {
     {131, ItemIcons},
+    {151, art::SpellSchoolIcons},
+    {244, art::AllianceIcons},
 };
 
 } // namespace

@@ -14,6 +14,8 @@ std::vector<cli::Command> AllCommands()
     cli::AddTextCommands(commands);
     cli::AddImageCommands(commands);
     cli::AddPictureCommands(commands);
+    cli::AddSaveCommands(commands);
+    cli::AddWorldCommands(commands);
     return commands;
 }
 
