@@ -50,7 +50,11 @@ std::string GamePath(const std::string& folder, std::string_view name) { return 
 
 GameFile::GameFile(const std::string& path)
 {
-    m_file = std::fopen(NativePath(path).c_str(), "rb");
+    const std::string native = NativePath(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(native, error))
+        return; // a folder opens on some systems but is no file to read
+    m_file = std::fopen(native.c_str(), "rb");
     if (!m_file)
         return;
     if (std::fseek(m_file, 0, SEEK_END) == 0) {

@@ -5,9 +5,11 @@
 
 std::string FormatDice(const ByteReader& record, size_t bonusOffset, size_t countOffset, size_t sidesOffset)
 {
-    const int bonus = record.S16(bonusOffset);
-    const int count = record.U8(countOffset);
-    const int sides = record.U8(sidesOffset);
+    return FormatDice(record.S16(bonusOffset), record.U8(countOffset), record.U8(sidesOffset));
+}
+
+std::string FormatDice(int bonus, int count, int sides)
+{
     const int minimum = count + bonus, maximum = count * sides + bonus;
     if (bonus != 0)
         return Format("%id%i+%i (%i to %i)", count, sides, bonus, minimum, maximum);

@@ -19,6 +19,7 @@ struct IconEntry {
 // Dice read from a record: a signed 16-bit bonus, a count byte and a sides byte. "2d4+-1 (1 to 7)"
 // with a bonus, "3d6 (3 to 18)" without, empty for 0d0 without a bonus.
 std::string FormatDice(const ByteReader& record, size_t bonusOffset, size_t countOffset, size_t sidesOffset);
+std::string FormatDice(int bonus, int count, int sides);
 // Decimal with a comma between groups of three digits: 1,200,000.
 std::string FormatThousands(int64_t number);
 // Codes 0 to 13 are the professions; "Unknown" for 15 and codes above 27.

@@ -14,6 +14,7 @@ Installation DemoInstallation(Edition edition)
     AddDemoMaps(demo);     // maps, events and incidents, with their own messages
     AddDemoImages(demo);
     AddDemoPictures(demo);
+    AddDemoSaves(demo);
     return demo;
 }
 

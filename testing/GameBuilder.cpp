@@ -41,7 +41,9 @@ bool Installation::Write(const std::string& folder) const
         return false;
     if (!portraits.empty() && !WriteBytes((base / "portdata.vga").string(), PortraitFileBytes(portraits)))
         return false;
-    return WriteGoldPortraits(folder, goldPortraitsSmall, goldPortraitsLarge);
+    if (!WriteGoldPortraits(folder, goldPortraitsSmall, goldPortraitsLarge))
+        return false;
+    return WriteSaveFiles(*this, folder);
 }
 
 } // namespace gamebuild

@@ -6,6 +6,7 @@
 #include "gamedata/PicFile.h"
 #include "maps/MapEvent.h"
 #include "testing/ByteWriter.h"
+#include "testing/SaveBuilder.h"
 
 #include <array>
 #include <map>
@@ -133,6 +134,8 @@ struct Installation {
     std::vector<Record> portraits;           // "portdata.vga", written when any is given
     std::vector<Image> goldPortraitsSmall;   // "RES\BITS\PCA\pc<n>.bmp"
     std::vector<Image> goldPortraitsLarge;   // "RES\BITS\PCB\pc<n>.bmp"
+    std::optional<GuildFile> guild;          // "pcfile.dbs" or "pcfile.gld"
+    std::map<std::string, SaveFile> saveFiles; // by path within the folder, "/" between folders
 
     // Writes every file of the installation into folder (created when missing).
     bool Write(const std::string& folder) const;
@@ -141,6 +144,8 @@ struct Installation {
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // The palette, image sets and font of the installation that are given.
 bool WriteImageFiles(const Installation& installation, const std::string& folder);
+// The guild file and the save files of the installation that are given.
+bool WriteSaveFiles(const Installation& installation, const std::string& folder);
 // Cuts an existing file to its first length bytes.
 bool CutFile(const std::string& path, size_t length);
 
@@ -156,5 +161,7 @@ void AddDemoImages(Installation& demo);
 void AddDemoPictures(Installation& demo);
 // The demo's 32 maps with their events, the incidents' names and the texts the events ask for.
 void AddDemoMaps(Installation& demo);
+// The demo's guild, a folder of save files, and the NPCs and shops their world refers to.
+void AddDemoSaves(Installation& demo);
 
 } // namespace gamebuild

@@ -7,6 +7,7 @@
 #include "tools/art/MapArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
+#include "tools/art/SaveArt.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -58,6 +59,8 @@ constexpr Resource kResources[] = {
     {235, MapBitmap<235>}, {236, MapBitmap<236>}, {237, MapBitmap<237>}, {238, MapBitmap<238>},
     {239, MapBitmap<239>}, {240, MapBitmap<240>}, {241, MapBitmap<241>}, {242, MapBitmap<242>},
     {243, MapBitmap<243>},
+    {151, art::SpellSchoolIcons},
+    {244, art::AllianceIcons},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // The program's icons, drawn by code so that no binary art is kept without its source.
 
 #include "tools/art/ProgramIcons.h"
+#include "tools/art/SaveArt.h"
 
 #include <cmath>
 #include <functional>
@@ -151,6 +152,13 @@ std::vector<uint8_t> ProgramIconFile(int id)
     switch (id) {
     case 128: // the program's own: a tallow candle with a mark
         return IconFile(Candle, {16, 32, 48});
+    case 142: // the Save File Viewer's
+        return IconFile(
+            [](double x, double y) {
+                const IconColour c = SaveViewerIcon(x, y);
+                return Rgba{c.r, c.g, c.b, c.a};
+            },
+            {16, 32, 48});
     default:
         return {};
     }

@@ -6,7 +6,7 @@
 
 namespace art {
 
-constexpr int kProgramIconIds[] = {128};
+constexpr int kProgramIconIds[] = {128, 142};
 
 // The .ico file of icon id; empty for an id the program has no icon for.
 std::vector<uint8_t> ProgramIconFile(int id);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+class SaveGame;
+
 namespace cli {
 
 // Exit codes.
@@ -40,6 +42,10 @@ void SetExecutablePath(const char* path);
 std::optional<Image> LoadProgramBitmap(int id);
 void AddPictureCommands(std::vector<Command>& commands);
 void AddMapCommands(std::vector<Command>& commands);
+void AddSaveCommands(std::vector<Command>& commands);
+// "items FILE SLOT": the item lists of one saved character (the items command's second form).
+int CharacterItems(Context& context);
+void AddWorldCommands(std::vector<Command>& commands);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);
@@ -62,5 +68,10 @@ struct Options {
 bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
                   const std::vector<std::string>& flagOptions, Options& options, std::string& error);
 bool ParseInt(const std::string& text, int& value);
+
+// Save files: a path, or else a name within the installation folder. Loading prints the
+// program's message and gives kFailed for a file that cannot be read or is not recognised.
+std::string SaveFilePath(const CGameData& game, const std::string& name);
+int LoadSaveFile(const CGameData& game, const std::string& name, SaveGame& save);
 
 } // namespace cli

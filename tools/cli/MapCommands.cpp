@@ -5,7 +5,8 @@
 #include "gamedata/ResourceStrings.h"
 #include "items/ItemName.h"
 #include "items/ItemRecord.h"
-#include "items/LootRecord.h"
+#include "items/LootList.h"
+#include "items/TextForms.h"
 #include "maps/CellContents.h"
 #include "maps/EventChain.h"
 #include "maps/MapNames.h"
@@ -22,9 +23,6 @@ namespace {
 
 constexpr int kDefaultDepth = 3;
 
-// Loot entries: first item (or upper gold), count (or lower gold), kind, chance.
-constexpr size_t kLootValueA = 0, kLootValueB = 2, kLootKind = 4, kLootChance = 5;
-constexpr int kLootShown = 8;
 
 bool ParseMap(const std::string& text, int& map, int& status)
 {
@@ -138,26 +136,19 @@ void PrintField(const char* label, const std::vector<CellEntry>& entries)
     PrintLine(std::string(label) + (texts.empty() ? "" : " " + Joined(texts)));
 }
 
+// The loot rows as the Map Properties window lists them: "text  chance", and the alternatives
+// of an item range.
 void PrintLootRows(const CGameData& game, int number)
 {
-    const LootRecord loot(game.GetLootRecord(number));
-    for (int k = 0; k < kLootShown; ++k) {
-        const ByteReader entry = loot.Entry(k);
-        const int a = entry.S16(kLootValueA), b = entry.S16(kLootValueB), kind = entry.U8(kLootKind);
-        const int chance = entry.S8(kLootChance);
-        std::string text;
-        if (kind == 2 || kind == 3) {
-            text = ExpandItemName(ItemRecord(game.GetItem(a)).name());
-            if (b > 1)
-                text += Format(" (one of %i items from {id %i})", b, a);
-        } else if (kind == 1) {
-            text = Format("%i-%i gp", b, a);
-        } else if (kind == 4) {
-            text = Format("%i EXP", a);
-        } else {
-            continue;
+    for (const LootRow& row : FillLootList(game, number, false)) {
+        std::string line = "    " + Utf8(row.text) + "  " + row.chance;
+        if (!row.choices.empty()) {
+            std::vector<std::string> names;
+            for (const LootChoice& choice : row.choices)
+                names.push_back(Utf8(choice.text));
+            line += "  (one of: " + Join(names, " | ") + ")";
         }
-        PrintLine("    " + Utf8(text) + "  " + (kind == 3 ? Format("50%% (%i)", chance) : Format("%i%%", chance)));
+        PrintLine(line);
     }
 }
 

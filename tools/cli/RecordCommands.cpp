@@ -107,8 +107,10 @@ int Items(Context& context)
     std::string error;
     if (!ParseOptions(context.args, {}, {"--long"}, options, error))
         return UsageError(error);
+    if (!options.words.empty() && !options.Has("--long"))
+        return CharacterItems(context); // items FILE SLOT: one character's items
     if (!options.words.empty())
-        return UsageError("items takes no arguments besides --long");
+        return UsageError("items takes --long or FILE SLOT");
     const bool longForms = options.Has("--long");
     if (longForms)
         PrintRow({"ID", "name", "type", "skill", "weight", "price", "AC", "to hit", "initiative", "damage", "range",
@@ -235,14 +237,18 @@ int Spells(Context& context)
 
 void AddRecordCommands(std::vector<Command>& commands)
 {
-    commands.push_back({"items", "[--long]", "every item's fields as a table",
+    commands.push_back({"items", "[--long] | FILE SLOT", "every item's fields, or one character's items",
                         "Prints one header row, then one row per item in number order, each field in the\n"
                         "short form of the Item List: ID, name, type, skill, weight, price, AC, to hit,\n"
                         "initiative, damage, P/S, hands, cursed, regen, spell, resistances, invoke,\n"
                         "effects, races, professions, gender, attack modes. An empty name reads\n"
                         "\"?Unknown Item?\". With --long, the long forms of the Item Viewer instead, with\n"
                         "range, the charges and their label, double damage, inventory action, assay and\n"
-                        "identify; its lists (effects, races, professions) join their entries with \" | \".",
+                        "identify; its lists (effects, races, professions) join their entries with \" | \".\n"
+                        "With FILE SLOT, the two item lists of that character of a save or guild file:\n"
+                        "the first (slots 0-9, with the equipped and cursed marks, headers name, equip,\n"
+                        "curse, N), a blank line, then the second (slots 10-19, headers name, N).\n"
+                        "Unidentified items show their unidentified name.",
                         Items});
     commands.push_back({"monsters", "", "every monster's fields as a table",
                         "Prints one header row, then one row per monster in number order, with every field\n"

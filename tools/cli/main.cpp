@@ -16,6 +16,8 @@ std::vector<cli::Command> AllCommands()
     cli::AddPictureCommands(commands);
     cli::AddRecordCommands(commands);
     cli::AddMapCommands(commands);
+    cli::AddSaveCommands(commands);
+    cli::AddWorldCommands(commands);
     return commands;
 }
 
