@@ -170,8 +170,10 @@ std::string EventDescriber::DescribeEvent(int map, int slot, bool withLocation)
         break;
     }
     text = EventNumberPrefix(event) + text;
-    if (locate)
-        text += " " + EventLocationText(map, slot);
+    if (locate) {
+        text += ' ';
+        text += EventLocationText(map, slot);
+    }
     return text;
 }
 
@@ -235,7 +237,9 @@ EventOutcomes EventDescriber::DescribeEventOutcomes(int map, int slot, bool with
         return outcomes;
     }
     outcomes.title = EventNumberPrefix(event) + outcomes.title;
-    if (withLocation)
-        outcomes.title += " " + EventLocationText(map, slot);
+    if (withLocation) {
+        outcomes.title += ' ';
+        outcomes.title += EventLocationText(map, slot);
+    }
     return outcomes;
 }

@@ -43,7 +43,7 @@ std::string FountainEffects(const CGameData& game, int bits, const char* pools[3
         text += "; ";
     }
     for (size_t at = text.find(", ;"); at != std::string::npos; at = text.find(", ;", at))
-        text.replace(at, 3, ";");
+        text.erase(at, 2); // ", ;" becomes ";"
     return text;
 }
 
