@@ -249,7 +249,7 @@ private:
     {
         for (const FeatureAt& f : FeaturesOf(feature::kChest)) {
             MapEvent& e = Add(f.spot, 3);
-            e.param11 = static_cast<uint8_t>((m_map * 5 + f.direction) % 200);
+            e.param11 = static_cast<uint8_t>((m_map * 5 + f.direction) % 199 + 1); // loot 0 is empty
             e.param0 = static_cast<uint16_t>(m_random.Chance(50) ? Text(m_map) : 0);
             e.param2 = static_cast<uint16_t>(m_random.Chance(40) ? Speech(m_map + 1) : 0);
         }
