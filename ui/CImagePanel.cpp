@@ -103,21 +103,4 @@ void CImagePanel::Paint(HDC dc) const
     BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
-bool CImagePanel::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
-{
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = TRUE;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        result = 0;
-        return true;
-    }
-    default:
-        return false;
-    }
-}
+bool CImagePanel::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) { return HandlePaint(message, result); }

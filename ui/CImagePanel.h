@@ -26,7 +26,7 @@ protected:
 private:
     void ReleaseImage();
     void Show();
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
 
     HBITMAP m_bitmap = nullptr;
     HICON m_icon = nullptr;

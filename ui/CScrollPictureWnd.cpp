@@ -187,18 +187,9 @@ void CScrollPictureWnd::ShowContextMenu(POINT screen)
 
 bool CScrollPictureWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (HandlePaint(message, result))
+        return true;
     switch (message) {
-    case WM_ERASEBKGND:
-        result = TRUE;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        result = 0;
-        return true;
-    }
     case WM_VSCROLL:
     case WM_HSCROLL:
         Scroll(message == WM_VSCROLL, LOWORD(wParam));

@@ -33,7 +33,7 @@ protected:
 private:
     void Scroll(bool vertical, int request);
     int MaxOffset(bool vertical) const;
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
     void ShowContextMenu(POINT screen);
 
     HWND m_vertical = nullptr;

@@ -51,6 +51,22 @@ LRESULT CSubclassedWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) c
     return DefSubclassProc(m_window, message, wParam, lParam);
 }
 
+bool CSubclassedWindow::HandlePaint(UINT message, LRESULT& result)
+{
+    if (message == WM_ERASEBKGND) {
+        result = TRUE;
+        return true;
+    }
+    if (message != WM_PAINT)
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_window, &paint);
+    Paint(dc);
+    EndPaint(m_window, &paint);
+    result = 0;
+    return true;
+}
+
 LRESULT CALLBACK CSubclassedWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                  DWORD_PTR data)
 {

@@ -22,6 +22,9 @@ protected:
     // Return true when the message was handled, with its result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // For controls that draw themselves: erasing is left to Paint, which paints the whole client.
+    bool HandlePaint(UINT message, LRESULT& result);
+    virtual void Paint(HDC /*dc*/) const {}
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

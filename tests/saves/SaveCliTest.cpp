@@ -1,34 +1,11 @@
 // The save commands of tallowmark-cli, as a caller sees them.
 
 #include "tests/saves/SaveFixture.h"
-
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
+#include "tests/tools/CliRunner.h"
 
 using namespace savetest;
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& arguments)
-{
-    CliRun run;
-    FILE* pipe = popen((std::string(TALLOWMARK_CLI) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 bool Has(const CliRun& run, const std::string& text) { return run.out.find(text) != std::string::npos; }
 

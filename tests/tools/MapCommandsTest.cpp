@@ -1,37 +1,15 @@
 // The cli's map commands: tables, a cell's contents, drawings, hit tests and their errors.
 
+#include "tests/tools/CliRunner.h"
 #include "gamedata/BmpFile.h"
 #include "gamedata/GameFile.h"
 #include "maps/MapLayout.h"
 #include "tests/maps/MapFixture.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
-
-CliResult Cli(const std::string& arguments)
-{
-    CliResult run;
-    FILE* pipe = popen((std::string(TALLOWMARK_CLI) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -72,12 +50,12 @@ std::unique_ptr<TempFolder> MapCommands::s_folder;
 
 TEST_F(MapCommands, AreasCellsAndEventsAreTables)
 {
-    const std::vector<std::string> areas = SplitLines(Cli(Game() + "areas").out);
+    const std::vector<std::string> areas = SplitLines(RunCli(Game() + "areas").out);
     ASSERT_EQ(areas.size(), 32u);
     EXPECT_EQ(areas[0], "{00} West of New City, Orchid Field, Road to Dane Tower and Nyctalinth");
     EXPECT_EQ(areas[31].rfind("{31} New City (T'Rang", 0), 0u);
 
-    const CliResult cells = Cli(Game() + "cells 3");
+    const CliRun cells = RunCli(Game() + "cells 3");
     EXPECT_EQ(cells.status, 0);
     const std::vector<std::string> rows = SplitLines(cells.out);
     ASSERT_EQ(rows.size(), 1025u);
@@ -88,7 +66,7 @@ TEST_F(MapCommands, AreasCellsAndEventsAreTables)
     for (const std::string& row : rows)
         ASSERT_EQ(Fields(row), 13u) << row;
 
-    const CliResult events = Cli(Game() + "events 3");
+    const CliRun events = RunCli(Game() + "events 3");
     EXPECT_EQ(events.status, 0);
     const std::vector<std::string> lines = SplitLines(events.out);
     EXPECT_EQ(lines[0], "slot\tnumber\ttype\tquadrant\tx\ty\tdescription\toutcomes");
@@ -113,7 +91,7 @@ TEST_F(MapCommands, CellShowsItsFieldsAndChains)
             use = &event;
     ASSERT_NE(use, nullptr);
     const std::string where = std::to_string(use->quadrant) + " " + std::to_string(use->x) + " " + std::to_string(use->y);
-    const CliResult cell = Cli(Game() + "cell 4 " + where);
+    const CliRun cell = RunCli(Game() + "cell 4 " + where);
     EXPECT_EQ(cell.status, 0);
     const std::vector<std::string> lines = SplitLines(cell.out);
     ASSERT_GT(lines.size(), 18u);
@@ -125,15 +103,15 @@ TEST_F(MapCommands, CellShowsItsFieldsAndChains)
     ASSERT_LT(chains + 2, lines.end());
     EXPECT_EQ((chains + 1)->rfind("  Use of ", 0), 0u);
     EXPECT_EQ((chains + 2)->rfind("    Sets event [10] at this Map", 0), 0u);
-    EXPECT_EQ(SplitLines(Cli(Game() + "cell 4 " + where + " --depth 0").out).back(), "Event chains:");
-    EXPECT_EQ(Cli(Game() + "cell 4 16 0 0").status, 2);
-    EXPECT_EQ(Cli(Game() + "cell 4 1 2").status, 2);
+    EXPECT_EQ(SplitLines(RunCli(Game() + "cell 4 " + where + " --depth 0").out).back(), "Event chains:");
+    EXPECT_EQ(RunCli(Game() + "cell 4 16 0 0").status, 2);
+    EXPECT_EQ(RunCli(Game() + "cell 4 1 2").status, 2);
 }
 
 TEST_F(MapCommands, MapDrawsTheLayoutAndHitFindsItsCells)
 {
     TempFolder out;
-    const CliResult drawn = Cli(Game() + "map 3 --out " + out.File("map.bmp") + " --battle --highlight 0 1 2 3 --options 0x1FF");
+    const CliRun drawn = RunCli(Game() + "map 3 --out " + out.File("map.bmp") + " --battle --highlight 0 1 2 3 --options 0x1FF");
     EXPECT_EQ(drawn.status, 0) << drawn.out;
     auto bytes = ReadGameFile(out.File("map.bmp"));
     ASSERT_TRUE(bytes);
@@ -146,26 +124,26 @@ TEST_F(MapCommands, MapDrawsTheLayoutAndHitFindsItsCells)
     const MapRenderParams p = MapRenderParams::ForEdition(false);
     const MapLayout layout = LayOutMap(record, p);
     EXPECT_EQ(layout.width, image->Width());
-    EXPECT_EQ(Cli(Game() + "hit 3 " + std::to_string(layout.CellPixelX(p, 0, 2) + 7) + " " +
+    EXPECT_EQ(RunCli(Game() + "hit 3 " + std::to_string(layout.CellPixelX(p, 0, 2) + 7) + " " +
                   std::to_string(layout.CellPixelY(p, 0, 5) + 7)).out,
               "0\t2\t5\n");
-    EXPECT_EQ(Cli(Game() + "hit 3 -4 10").out, "none\n");
-    EXPECT_EQ(Cli(Game() + "map 3 --out " + out.File("plain.bmp") + " --options 0").status, 0);
+    EXPECT_EQ(RunCli(Game() + "hit 3 -4 10").out, "none\n");
+    EXPECT_EQ(RunCli(Game() + "map 3 --out " + out.File("plain.bmp") + " --options 0").status, 0);
 }
 
 TEST_F(MapCommands, UsageErrors)
 {
     TempFolder out;
     const std::string file = " --out " + out.File("x.bmp");
-    EXPECT_EQ(Cli(Game() + "map 32" + file).status, 2);
-    EXPECT_EQ(Cli(Game() + "map 3").status, 2);
-    EXPECT_EQ(Cli(Game() + "map 3" + file + " --options 0x1G").status, 2);
-    EXPECT_EQ(Cli(Game() + "map 3" + file + " --options 4294967296").status, 2);
-    EXPECT_EQ(Cli(Game() + "map 3" + file + " --highlight 0 1 2").status, 2);
-    EXPECT_EQ(Cli(Game() + "map 3" + file + " --highlight 0 1 2 4").status, 2);
-    EXPECT_EQ(Cli(Game() + "cells").status, 2);
-    EXPECT_EQ(Cli(Game() + "events x").status, 2);
-    EXPECT_EQ(Cli(Game() + "hit 3 1").status, 2);
-    EXPECT_EQ(Cli(Game() + "areas 1").status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 32" + file).status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 3").status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 3" + file + " --options 0x1G").status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 3" + file + " --options 4294967296").status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 3" + file + " --highlight 0 1 2").status, 2);
+    EXPECT_EQ(RunCli(Game() + "map 3" + file + " --highlight 0 1 2 4").status, 2);
+    EXPECT_EQ(RunCli(Game() + "cells").status, 2);
+    EXPECT_EQ(RunCli(Game() + "events x").status, 2);
+    EXPECT_EQ(RunCli(Game() + "hit 3 1").status, 2);
+    EXPECT_EQ(RunCli(Game() + "areas 1").status, 2);
 
 }

@@ -1,35 +1,13 @@
 // The cli's record tables on the demo installation: complete, rectangular, in number order.
 
+#include "tests/tools/CliRunner.h"
 #include "tests/gamedata/GameDataFixture.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
-
-CliResult Cli(const std::string& arguments)
-{
-    CliResult run;
-    FILE* pipe = popen((std::string(TALLOWMARK_CLI) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 using Table = std::vector<std::vector<std::string>>;
 
@@ -75,7 +53,7 @@ protected:
         delete s_folder;
         s_folder = nullptr;
     }
-    static CliResult Run(const std::string& command) { return Cli("--game " + s_folder->Path() + " " + command); }
+    static CliRun Run(const std::string& command) { return RunCli("--game " + s_folder->Path() + " " + command); }
 
     static TempFolder* s_folder;
 };
@@ -85,7 +63,7 @@ TempFolder* CliRecords::s_folder = nullptr;
 
 TEST_F(CliRecords, ItemsInShortAndLongForms)
 {
-    CliResult run = Run("items");
+    CliRun run = Run("items");
     ASSERT_EQ(run.status, 0) << run.out;
     Table table = Rows(run.out);
     ExpectTable(table, 571, 22);
@@ -108,7 +86,7 @@ TEST_F(CliRecords, ItemsInShortAndLongForms)
 
 TEST_F(CliRecords, MonstersWithTheirAttacksAndLoot)
 {
-    CliResult run = Run("monsters");
+    CliRun run = Run("monsters");
     ASSERT_EQ(run.status, 0) << run.out;
     Table table = Rows(run.out);
     ExpectTable(table, 250, 29 + 3 * 6 + 1);
@@ -124,7 +102,7 @@ TEST_F(CliRecords, MonstersWithTheirAttacksAndLoot)
 TEST_F(CliRecords, LootRowsAndSpells)
 {
     // The demo's last loot record offers a range that runs past the last item: three exist.
-    CliResult run = Run("loot 199");
+    CliRun run = Run("loot 199");
     ASSERT_EQ(run.status, 0) << run.out;
     Table table = Rows(run.out);
     ASSERT_GE(table.size(), 2u);
@@ -143,5 +121,5 @@ TEST_F(CliRecords, LootRowsAndSpells)
     EXPECT_EQ(table[64].size(), 5u);
     TempFolder folder; // without the executable there is no spell table
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
-    EXPECT_EQ(Cli("--game " + folder.Path() + " spells").status, 1);
+    EXPECT_EQ(RunCli("--game " + folder.Path() + " spells").status, 1);
 }
