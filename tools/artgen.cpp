@@ -6,6 +6,7 @@
 #include "tools/art/ItemArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
+#include "tools/art/ViewerArt.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -41,6 +42,7 @@ struct Resource {
 
 constexpr Resource kResources[] = {
     {131, ItemIcons},
+    {139, art::HelpButtonBitmap},
     {214, ChoiceArrow},
 };
 
