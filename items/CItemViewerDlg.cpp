@@ -115,10 +115,14 @@ BOOL CItemViewerDlg::OnInitDialog()
 
 void CItemViewerDlg::FillLists()
 {
-    HWND numbers = Item(IDC_ITEM_NUMBERS), names = Item(IDC_ITEM_NAMES);
-    SendMessageW(numbers, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(names, WM_SETREDRAW, FALSE, 0);
     const std::vector<ItemChoice> choices = ItemViewerChoices(*GetGameData());
+    // Hundreds of entries: room for them at once, and no drawing of the lists meanwhile.
+    HWND numbers = Item(IDC_ITEM_NUMBERS), names = Item(IDC_ITEM_NAMES);
+    HWND numbersCombo = reinterpret_cast<HWND>(SendMessageW(numbers, CBEM_GETCOMBOCONTROL, 0, 0));
+    for (HWND list : {numbers, numbersCombo, names})
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(numbersCombo, CB_INITSTORAGE, choices.size(), 0);
+    SendMessageW(names, CB_INITSTORAGE, choices.size(), choices.size() * 32 * sizeof(wchar_t));
     for (size_t i = 0; i < choices.size(); ++i) {
         std::wstring name = Widen(choices[i].name);
         COMBOBOXEXITEMW entry{};
@@ -132,8 +136,8 @@ void CItemViewerDlg::FillLists()
         if (at >= 0)
             SendMessageW(names, CB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
     }
-    SendMessageW(numbers, WM_SETREDRAW, TRUE, 0);
-    SendMessageW(names, WM_SETREDRAW, TRUE, 0);
+    for (HWND list : {numbersCombo, numbers, names})
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void CItemViewerDlg::OnCancel()
