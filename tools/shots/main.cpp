@@ -49,7 +49,10 @@ int ShowItemViewer(const CGameData& game, int chosen)
     CItemViewerDlg viewer;
     viewer.SetItem(chosen >= 0 ? chosen : withSpell >= 0 ? withSpell : std::max(withText, 0));
     viewer.SetModal(true);
-    AfterShown([&viewer] { SendDlgItemMessageW(viewer.Handle(), IDC_ITEM_SHOW_TEXT, BM_CLICK, 0, 0); });
+    AfterShown([&viewer] {
+        SendDlgItemMessageW(viewer.Handle(), IDC_ITEM_SHOW_TEXT, BM_CLICK, 0, 0);
+        SetFocus(GetDlgItem(viewer.Handle(), IDC_ITEM_NAME_MASK));
+    });
     viewer.DoModal(nullptr);
     return 0;
 }

@@ -233,6 +233,13 @@ TEST_F(ItemViewer, BothListsHoldEveryItemAndChoosingInOneSelectsInTheOther)
     EXPECT_EQ(Selected(dialog, IDC_ITEM_NUMBERS), kRing);
     EXPECT_EQ(Text(dialog, IDC_ITEM_ID), L"5");
     EXPECT_EQ(Viewer().Current(), kRing);
+
+    // The arrow keys walk through the numbers.
+    SetFocus(GetDlgItem(dialog, IDC_ITEM_NUMBERS));
+    PressKey(dialog, VK_DOWN);
+    PumpMessages();
+    EXPECT_EQ(Text(dialog, IDC_ITEM_ID), L"6");
+    EXPECT_EQ(SelectedName(dialog), kUnknown);
 }
 
 TEST_F(ItemViewer, FindRunsFromTheFirstItemAndReportsTheEnds)
