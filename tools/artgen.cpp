@@ -8,6 +8,7 @@
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
 #include "tools/art/SaveArt.h"
+#include "tools/art/ViewerArt.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -50,6 +51,7 @@ struct Resource {
 
 constexpr Resource kResources[] = {
     {131, ItemIcons},
+    {139, art::HelpButtonBitmap},
     {214, ChoiceArrow},
     {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
     {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},

@@ -2,22 +2,13 @@
 
 #include "tools/art/ProgramIcons.h"
 #include "tools/art/SaveArt.h"
+#include "tools/art/ViewerArt.h"
 
 #include <cmath>
 #include <functional>
 
 namespace art {
 
-namespace {
-
-struct Rgba {
-    double r = 0, g = 0, b = 0, a = 0;
-};
-
-// A picture as a function of the point (x, y) in 0..1 (y down); returns the colour there.
-using PaintFunction = std::function<Rgba(double x, double y)>;
-
-// Paints over: the later layer covers the earlier by its alpha.
 Rgba Over(Rgba below, Rgba above)
 {
     double a = above.a + below.a * (1 - above.a);
@@ -26,6 +17,8 @@ Rgba Over(Rgba below, Rgba above)
     auto mix = [&](double top, double bottom) { return (top * above.a + bottom * below.a * (1 - above.a)) / a; };
     return {mix(above.r, below.r), mix(above.g, below.g), mix(above.b, below.b), a};
 }
+
+namespace {
 
 bool InEllipse(double x, double y, double cx, double cy, double rx, double ry)
 {
@@ -159,6 +152,8 @@ std::vector<uint8_t> ProgramIconFile(int id)
                 return Rgba{c.r, c.g, c.b, c.a};
             },
             {16, 32, 48});
+    case 139: // the Item Viewer
+        return IconFile(ItemViewerIcon, {16, 32, 48});
     default:
         return {};
     }

@@ -10,6 +10,7 @@
 #include "ui/WinText.h"
 
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,7 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     CMainDlg main;
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main.Handle(), id))) << id;
+        EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE, id == IDC_ITEM_VIEWER) << id;
     DestroyWindow(main.Handle());
 }
 
@@ -100,16 +101,34 @@ TEST(MainWindow, EnterNeverClosesItAndEscapeDoes)
 {
     CMainDlg main;
     bool openAfterEnter = false;
+    int viewers = 0;
     RunSoon([&] {
         PressKey(main.Handle(), VK_RETURN);
         SendMessageW(main.Handle(), WM_COMMAND, IDOK, 0);
         RunSoon([&] {
             openAfterEnter = IsWindow(main.Handle()) && IsWindowVisible(main.Handle());
+            // Each opened the viewer of the focused button, which took the focus: close them.
+            std::vector<HWND> windows;
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND window, LPARAM list) {
+                    if (CDialog::FromHandle(window))
+                        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&windows));
+            for (HWND window : windows)
+                if (window != main.Handle()) {
+                    ++viewers;
+                    DestroyWindow(window);
+                }
+            SetFocus(main.Handle());
             PressKey(main.Handle(), VK_ESCAPE);
         });
     });
     EXPECT_EQ(main.DoModal(nullptr), IDCANCEL);
     EXPECT_TRUE(openAfterEnter);
+    EXPECT_GE(viewers, 1) << "Enter opens the viewer of the focused button";
     EXPECT_EQ(main.Handle(), nullptr) << "the window is gone once the modal run ends";
 }
 

@@ -1,0 +1,109 @@
+// tallowmark-shots CASE: starts as tallowmark.exe does (the store from the settings), then opens
+// the viewer the case names on a record worth looking at, and runs until it is closed; ./run
+// photographs it; a number after the case chooses the record. "tallowmark-shots --list FILE"
+// writes the case names into FILE, one a line.
+
+#include "app/CViewerApp.h"
+#include "app/WinPlatform.h"
+#include "gamedata/CGameData.h"
+#include "items/CItemViewerDlg.h"
+#include "items/ItemRecord.h"
+#include "items/ItemViewerContent.h"
+#include "res/resource.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <algorithm>
+#include <cstdio>
+#include <ole2.h>
+#include <shellapi.h>
+#include <string>
+
+namespace {
+
+// Runs a step once the window now being made has been shown.
+template <typename Step>
+void AfterShown(Step step)
+{
+    static Step s_step = step;
+    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        s_step();
+    });
+}
+
+// An item that carries a text, with a spell if one has it, its text shown.
+int ShowItemViewer(const CGameData& game, int chosen)
+{
+    int withText = -1, withSpell = -1;
+    for (int number = 0; number < game.m_itemCount; ++number) {
+        const ItemRecord item(game.GetItem(number));
+        if (item.inventoryAction() != itemviewer::kReadAction)
+            continue;
+        if (withText < 0)
+            withText = number;
+        if (withSpell < 0 && item.spell())
+            withSpell = number;
+    }
+    CItemViewerDlg viewer;
+    viewer.SetItem(chosen >= 0 ? chosen : withSpell >= 0 ? withSpell : std::max(withText, 0));
+    viewer.SetModal(true);
+    AfterShown([&viewer] {
+        SendDlgItemMessageW(viewer.Handle(), IDC_ITEM_SHOW_TEXT, BM_CLICK, 0, 0);
+        SetFocus(GetDlgItem(viewer.Handle(), IDC_ITEM_NAME_MASK));
+    });
+    viewer.DoModal(nullptr);
+    return 0;
+}
+
+struct ShotCase {
+    const wchar_t* name;
+    int (*show)(const CGameData& game, int record); // record -1: the case's own choice
+};
+
+constexpr ShotCase kCases[] = {
+    {L"item", ShowItemViewer},
+};
+
+bool WriteCaseNames(const wchar_t* path)
+{
+    FILE* file = _wfopen(path, L"w");
+    if (!file)
+        return false;
+    for (const ShotCase& shot : kCases)
+        std::fprintf(file, "%ls\n", shot.name);
+    return std::fclose(file) == 0;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::wstring first = args && count > 1 ? args[1] : L"";
+    const std::wstring second = args && count > 2 ? args[2] : L"";
+    LocalFree(args);
+    if (first == L"--list")
+        return WriteCaseNames(second.c_str()) ? 0 : 1;
+
+    const ShotCase* chosen = nullptr;
+    for (const ShotCase& shot : kCases)
+        if (first == shot.name)
+            chosen = &shot;
+    if (!chosen)
+        return 2;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+    OleInitialize(nullptr);
+    WinPlatform platform;
+    CViewerApp app(platform);
+    int result = 1;
+    if (app.LoadGameData())
+        result = chosen->show(*GetGameData(), second.empty() ? -1 : _wtoi(second.c_str()));
+    app.ExitInstance();
+    OleUninitialize();
+    return result;
+}
