@@ -2,6 +2,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
+#include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
@@ -136,14 +137,22 @@ void CMainDlg::Decorate()
     }
 }
 
-bool CMainDlg::ViewerExists(int)
+bool CMainDlg::ViewerExists(int id)
 {
-    return false; // each viewer enables its button when it comes
+    switch (id) {
+    case IDC_MONSTER_VIEWER:
+        return true;
+    default:
+        return false; // each viewer enables its button when it comes
+    }
 }
 
 void CMainDlg::OpenViewer(int id)
 {
     switch (id) {
+    case IDC_MONSTER_VIEWER:
+        OpenMonsterViewer();
+        break;
     default:
         break;
     }

@@ -4,6 +4,7 @@
 
 #include "gamedata/BmpFile.h"
 #include "tools/art/ItemArt.h"
+#include "tools/art/MonsterArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
 
@@ -41,6 +42,10 @@ struct Resource {
 
 constexpr Resource kResources[] = {
     {131, ItemIcons},
+    {135, art::PreviousFrameBitmap},
+    {136, art::NextFrameBitmap},
+    {137, art::StopFramesBitmap},
+    {138, art::PlayFramesBitmap},
     {214, ChoiceArrow},
 };
 

@@ -1,6 +1,7 @@
 // The program's icons, drawn by code so that no binary art is kept without its source.
 
 #include "tools/art/ProgramIcons.h"
+#include "tools/art/MonsterArt.h"
 
 #include <cmath>
 #include <functional>
@@ -145,12 +146,23 @@ std::vector<uint8_t> IconFile(const PaintFunction& paint, const std::vector<int>
 
 } // namespace
 
+std::vector<uint8_t> PaintedIconFile(IconPainting paint, const std::vector<int>& sizes)
+{
+    return IconFile(
+        [paint](double x, double y) {
+            const IconColour c = paint(x, y);
+            return Rgba{c.r, c.g, c.b, c.a};
+        },
+        sizes);
+}
 
 std::vector<uint8_t> ProgramIconFile(int id)
 {
     switch (id) {
     case 128: // the program's own: a tallow candle with a mark
         return IconFile(Candle, {16, 32, 48});
+    case 136: // the Monster Viewer's: a horned monster's head
+        return PaintedIconFile(MonsterViewerIcon, {16, 32, 48});
     default:
         return {};
     }

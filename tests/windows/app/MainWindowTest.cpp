@@ -92,7 +92,9 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     CMainDlg main;
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main.Handle(), id))) << id;
+        if (id != IDC_MONSTER_VIEWER) {
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main.Handle(), id))) << id;
+        }
     DestroyWindow(main.Handle());
 }
 
@@ -105,6 +107,10 @@ TEST(MainWindow, EnterNeverClosesItAndEscapeDoes)
         SendMessageW(main.Handle(), WM_COMMAND, IDOK, 0);
         RunSoon([&] {
             openAfterEnter = IsWindow(main.Handle()) && IsWindowVisible(main.Handle());
+            // Enter opened the focused button's viewer: close it, back to the main window.
+            if (HWND viewer = GetAncestor(GetFocus(), GA_ROOT); viewer && viewer != main.Handle())
+                DestroyWindow(viewer);
+            SetFocus(GetDlgItem(main.Handle(), IDC_MONSTER_VIEWER));
             PressKey(main.Handle(), VK_ESCAPE);
         });
     });
