@@ -10,6 +10,7 @@
 #include "ui/WinText.h"
 
 #include <algorithm>
+#include <utility>
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -237,9 +238,21 @@ void CMonsterViewerDlg::OnSelectNumber()
 void CMonsterViewerDlg::FillList(int id, const std::vector<std::string>& entries) const
 {
     const HWND list = Item(id);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0); // one redraw for the whole list
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& entry : entries)
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+bool CMonsterViewerDlg::SetValue(int id, const std::string& text) const
+{
+    const std::wstring wide = Widen(text);
+    if (ItemText(id) == wide)
+        return false;
+    SetItemText(id, wide.c_str());
+    return true;
 }
 
 void CMonsterViewerDlg::ShowMonster(int number)
@@ -249,43 +262,51 @@ void CMonsterViewerDlg::ShowMonster(int number)
     if (!found)
         return;
     const MonsterView& view = *found;
-    SetItemText(IDC_MONSTER_UNIDENTIFIED, view.unidentified);
-    SetItemText(IDC_MONSTER_EXPERIENCE, view.experience);
-    SetItemText(IDC_MONSTER_HIT_POINTS, view.hitPoints);
-    SetItemText(IDC_MONSTER_STAMINA, view.stamina);
-    SetItemText(IDC_MONSTER_GROUP, view.group);
-    SetItemText(IDC_MONSTER_ALLIANCE, view.alliance);
-    SetItemText(IDC_MONSTER_TYPE, view.type);
-    SetItemText(IDC_MONSTER_GENDER, view.gender);
-    SetItemText(IDC_MONSTER_SPEED_FACTOR, view.speedFactor);
-    SetItemText(IDC_MONSTER_ID, view.number);
-    SetItemText(IDC_MONSTER_STRENGTH, view.strength);
-    SetItemText(IDC_MONSTER_INTELLIGENCE, view.intelligence);
-    SetItemText(IDC_MONSTER_DEXTERITY, view.dexterity);
-    SetItemText(IDC_MONSTER_SPEED, view.speed);
-    SetItemText(IDC_MONSTER_ATTACKS, view.attacksPerRound);
-    SetItemText(IDC_MONSTER_SWINGS, view.swings);
-    SetItemText(IDC_MONSTER_ARMOR_CLASS, view.armorClass);
-    SetItemText(IDC_MONSTER_ARMOR_NOTE, view.armorNote);
-    SetItemText(IDC_MONSTER_COMPANIONS, view.companions);
-    SetItemText(IDC_MONSTER_BEHAVIOUR, view.behaviour);
-    SetItemText(IDC_MONSTER_BEHAVIOUR_CHANCE, view.behaviourChance);
-    SetItemText(IDC_MONSTER_SPECIAL, view.special);
-    SetItemText(IDC_MONSTER_SPECIAL_CHANCE, view.specialChance);
-    SetItemText(IDC_MONSTER_SPECIAL_EFFECT, view.specialEffect);
-    SetItemText(IDC_MONSTER_SPELL_CHANCE, view.spellChance);
-    SetItemText(IDC_MONSTER_CAST_LEVEL, view.castLevel);
+    // Values that stay as they were are left alone: each text set costs a redraw.
+    const std::pair<int, const std::string*> values[] = {
+        {IDC_MONSTER_UNIDENTIFIED, &view.unidentified},
+        {IDC_MONSTER_EXPERIENCE, &view.experience},
+        {IDC_MONSTER_HIT_POINTS, &view.hitPoints},
+        {IDC_MONSTER_STAMINA, &view.stamina},
+        {IDC_MONSTER_GROUP, &view.group},
+        {IDC_MONSTER_ALLIANCE, &view.alliance},
+        {IDC_MONSTER_TYPE, &view.type},
+        {IDC_MONSTER_GENDER, &view.gender},
+        {IDC_MONSTER_SPEED_FACTOR, &view.speedFactor},
+        {IDC_MONSTER_ID, &view.number},
+        {IDC_MONSTER_STRENGTH, &view.strength},
+        {IDC_MONSTER_INTELLIGENCE, &view.intelligence},
+        {IDC_MONSTER_DEXTERITY, &view.dexterity},
+        {IDC_MONSTER_SPEED, &view.speed},
+        {IDC_MONSTER_ATTACKS, &view.attacksPerRound},
+        {IDC_MONSTER_SWINGS, &view.swings},
+        {IDC_MONSTER_ARMOR_CLASS, &view.armorClass},
+        {IDC_MONSTER_ARMOR_NOTE, &view.armorNote},
+        {IDC_MONSTER_COMPANIONS, &view.companions},
+        {IDC_MONSTER_BEHAVIOUR, &view.behaviour},
+        {IDC_MONSTER_BEHAVIOUR_CHANCE, &view.behaviourChance},
+        {IDC_MONSTER_SPECIAL, &view.special},
+        {IDC_MONSTER_SPECIAL_CHANCE, &view.specialChance},
+        {IDC_MONSTER_SPECIAL_EFFECT, &view.specialEffect},
+        {IDC_MONSTER_SPELL_CHANCE, &view.spellChance},
+        {IDC_MONSTER_CAST_LEVEL, &view.castLevel},
+    };
+    for (const auto& [id, text] : values)
+        SetValue(id, *text);
     FillList(IDC_MONSTER_RESISTANCES, view.resistances);
     FillList(IDC_MONSTER_SPELLS, view.spells);
     for (size_t k = 0; k < view.attacks.size(); ++k) {
         const AttackView& attack = view.attacks[k];
         const AttackIds& ids = kAttackIds[k];
-        SetItemText(ids.range, attack.range);
-        SetItemText(ids.manner, attack.manner);
-        SetItemText(ids.damage, attack.damage);
-        SetItemText(ids.multiplier, attack.multiplier);
-        SetItemText(ids.miss, attack.miss);
+        const std::pair<int, const std::string*> texts[] = {{ids.range, &attack.range},
+                                                           {ids.manner, &attack.manner},
+                                                           {ids.damage, &attack.damage},
+                                                           {ids.multiplier, &attack.multiplier},
+                                                           {ids.miss, &attack.miss}};
+        for (const auto& [id, text] : texts)
+            SetValue(id, *text);
         const HWND effects = Item(ids.effects);
+        SendMessageW(effects, WM_SETREDRAW, FALSE, 0);
         SendMessageW(effects, LB_RESETCONTENT, 0, 0);
         for (const IconEntry& entry : attack.effects) {
             const LRESULT at =
@@ -293,6 +314,8 @@ void CMonsterViewerDlg::ShowMonster(int number)
             if (at >= 0)
                 SendMessageW(effects, LB_SETITEMDATA, static_cast<WPARAM>(at), entry.icon);
         }
+        SendMessageW(effects, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(effects, nullptr, TRUE);
     }
     FillLoot(view.loot);
     ShowPicture(number);
@@ -328,7 +351,6 @@ void CMonsterViewerDlg::FillLoot(std::vector<LootRow> rows)
         m_loot.AddChoices(static_cast<int>(i), set);
     }
     m_lootRows = std::move(rows);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
 void CMonsterViewerDlg::OnLootDoubleClick(int row)

@@ -56,6 +56,8 @@ private:
     void FillLoot(std::vector<LootRow> rows);
     void FitLootColumns() const;
     void FillList(int id, const std::vector<std::string>& entries) const;
+    // Sets a value's text; false when it already had it.
+    bool SetValue(int id, const std::string& text) const;
     void OnSelectName();
     void OnSelectNumber();
     void OnLootDoubleClick(int row);

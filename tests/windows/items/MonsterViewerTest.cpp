@@ -10,6 +10,7 @@
 #include "testing/GameBuilder.h"
 #include "tests/TempFolder.h"
 #include "tests/windows/WindowTestSupport.h"
+#include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
 #include "ui/WinText.h"
 
@@ -252,6 +253,10 @@ TEST_F(MonsterViewer, ALootRowsChoiceChangesTheItemItOpens)
     m_viewer->SelectMonster(0);
     const CChoiceListCtrl& loot = m_viewer->LootList();
     ASSERT_NE(loot.ChoiceButton(1), nullptr) << "items 2 to 4 offer a choice";
+    const std::optional<Image> arrow = ImageFromBitmap(
+        reinterpret_cast<HBITMAP>(SendMessageW(loot.ChoiceButton(1), BM_GETIMAGE, IMAGE_BITMAP, 0)));
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->Pixel(0, 0), GetSysColor(COLOR_3DFACE)) << "the arrow stands on the button's face";
     DoubleClickRow(1);
     SendMessageW(loot.ChoiceButton(1), BM_CLICK, 0, 0);
     SendMessageW(loot.ChoiceCombo(), CB_SETCURSEL, 2, 0);
