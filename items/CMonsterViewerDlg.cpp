@@ -124,8 +124,7 @@ BOOL CMonsterViewerDlg::OnInitDialog()
     FillSelectionLists();
     LoadButtonArt();
     PrepareLootList();
-    for (const AttackIds& attack : kAttackIds)
-        SendDlgItemMessageW(window, attack.effects, LB_SETITEMHEIGHT, 0, kEffectHeight);
+    PrepareEffectsLists();
 
     CheckItem(IDC_MONSTER_SHOW_PICTURES, true);
     UpdateFrameButtons();
@@ -182,11 +181,19 @@ void CMonsterViewerDlg::PrepareLootList()
     const CGameData* game = GetGameData();
     if (!game)
         return;
-    // The store's image list is shared by every window, so the list is told not to destroy it.
+    // Every window shares the store's image list: the template keeps the list from destroying it.
     if (HIMAGELIST images = SharedImageList(game->m_itemImagesSmall))
         ListView_SetImageList(list, images, LVSIL_SMALL);
-    for (int i = 0; i < game->m_stateIcons9.Count(); ++i)
-        m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
+}
+
+void CMonsterViewerDlg::PrepareEffectsLists()
+{
+    // Their entries were measured before the dialog had its object: set the height now.
+    for (const AttackIds& attack : kAttackIds)
+        SendDlgItemMessageW(Handle(), attack.effects, LB_SETITEMHEIGHT, 0, kEffectHeight);
+    if (const CGameData* game = GetGameData())
+        for (int i = 0; i < game->m_stateIcons9.Count(); ++i)
+            m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
 }
 
 // The item column takes what the chance column leaves: the chance column is 14/60 of the width

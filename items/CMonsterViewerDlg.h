@@ -53,6 +53,7 @@ private:
     void FillSelectionLists();
     void LoadButtonArt();
     void PrepareLootList();
+    void PrepareEffectsLists();
     void FillLoot(std::vector<LootRow> rows);
     void FitLootColumns() const;
     void FillList(int id, const std::vector<std::string>& entries) const;

@@ -1,6 +1,7 @@
 #include "ui/CHelpTip.h"
 #include "ui/Dialog.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -49,12 +50,24 @@ void CHelpTip::Show(int tool, HWND anchor, int maxWidth, UINT milliseconds)
     if (!m_tip)
         return;
     Hide();
-    RECT place{};
-    GetWindowRect(anchor, &place);
     SendMessageW(m_tip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
-    SendMessageW(m_tip, TTM_TRACKPOSITION, 0, MAKELPARAM(place.left, place.bottom + 2));
     TTTOOLINFOW info = ToolInfo(m_owner, tool);
+    // Below the button where the text fits on the screen, else above it; never past either side.
+    const LRESULT bubble = SendMessageW(m_tip, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&info));
+    const int width = LOWORD(bubble), height = HIWORD(bubble);
+    RECT button{};
+    GetWindowRect(anchor, &button);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    int y = button.bottom + 2;
+    if (y + height > work.bottom && button.top - 2 - height >= work.top)
+        y = button.top - 2 - height;
+    const int x = std::max<int>(work.left, std::min<int>(button.left, work.right - width));
+    SendMessageW(m_tip, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
     SendMessageW(m_tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
+    SetWindowPos(m_tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_shown = tool;
     SetTimer(m_owner, kTimer, milliseconds, nullptr);
 }

@@ -18,7 +18,7 @@ public:
     bool Create(HWND owner);
     void Destroy();
     void AddTool(int tool, const std::wstring& text);
-    // Shows the tool's text just below anchor, lines wrapped at maxWidth pixels (not at all when
+    // Shows the tool's text next to anchor, lines wrapped at maxWidth pixels (not at all when
     // negative), and starts the owner's timer to hide it after milliseconds.
     void Show(int tool, HWND anchor, int maxWidth, UINT milliseconds);
     // Hides the text shown, if any, and stops the timer.
