@@ -204,6 +204,8 @@ void CMonsterViewerDlg::FitLootColumns() const
     RECT client{};
     GetClientRect(list, &client);
     const int width = client.right, chance = 14 * width / 60;
+    if (ListView_GetColumnWidth(list, 1) == chance && ListView_GetColumnWidth(list, 0) == width - chance)
+        return;
     ListView_SetColumnWidth(list, 0, width - chance);
     ListView_SetColumnWidth(list, 1, chance);
 }
