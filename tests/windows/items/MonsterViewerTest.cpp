@@ -164,6 +164,9 @@ TEST_F(MonsterViewer, ChoosingByNameOrByNumberShowsTheMonsterInBoth)
     EXPECT_EQ(SendMessageW(Item(IDC_MONSTER_NAME), CB_GETITEMDATA, name, 0), 2);
     EXPECT_EQ(Text(IDC_MONSTER_ID), L"2");
     EXPECT_EQ(ListView_GetItemCount(Item(IDC_MONSTER_LOOT)), 0) << "no loot, and no EMPTY row";
+
+    Choose(IDC_MONSTER_NUMBER, -1); // a list that reports no selection
+    EXPECT_EQ(m_viewer->Current(), 2) << "the monster shown stays the current one";
 }
 
 TEST_F(MonsterViewer, FrameButtonsFollowStopPlayStepsAndThePictureSwitch)
