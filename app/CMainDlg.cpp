@@ -3,6 +3,7 @@
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
 #include "items/CItemViewerDlg.h"
+#include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
@@ -141,6 +142,7 @@ bool CMainDlg::ViewerExists(int id)
 {
     switch (id) {
     case IDC_ITEM_VIEWER:
+    case IDC_MONSTER_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -152,6 +154,9 @@ void CMainDlg::OpenViewer(int id)
     switch (id) {
     case IDC_ITEM_VIEWER:
         CViewerDialog::Open<CItemViewerDlg>();
+        break;
+    case IDC_MONSTER_VIEWER:
+        OpenMonsterViewer();
         break;
     default:
         break;

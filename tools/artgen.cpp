@@ -5,6 +5,7 @@
 #include "gamedata/BmpFile.h"
 #include "tools/art/ItemArt.h"
 #include "tools/art/MapArt.h"
+#include "tools/art/MonsterArt.h"
 #include "tools/art/ProgramArt.h"
 #include "tools/art/ProgramIcons.h"
 #include "tools/art/SaveArt.h"
@@ -52,6 +53,10 @@ struct Resource {
 constexpr Resource kResources[] = {
     {131, ItemIcons},
     {139, art::HelpButtonBitmap},
+    {135, art::PreviousFrameBitmap},
+    {136, art::NextFrameBitmap},
+    {137, art::StopFramesBitmap},
+    {138, art::PlayFramesBitmap},
     {214, ChoiceArrow},
     {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
     {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},

@@ -1,5 +1,6 @@
 #include "ui/CChoiceListCtrl.h"
 #include "ui/Dialog.h"
+#include "ui/MappedBitmap.h"
 
 #include <algorithm>
 
@@ -19,9 +20,7 @@ bool MovesTheList(WPARAM key)
 }
 } // namespace
 
-CChoiceListCtrl::CChoiceListCtrl()
-    : m_arrow(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(kArrowBitmap), IMAGE_BITMAP, 0,
-                                              0, LR_LOADMAP3DCOLORS)))
+CChoiceListCtrl::CChoiceListCtrl() : m_arrow(LoadMappedBitmap(kArrowBitmap, kArtMaskColour, GetSysColor(COLOR_3DFACE)))
 {
 }
 

@@ -2,10 +2,10 @@
 #include "ui/Bitmaps.h"
 #include "ui/Dialog.h"
 
-BitmapHandle LoadMappedBitmap(int resourceId, COLORREF from, COLORREF to)
+BitmapHandle LoadMappedBitmap(int id, Colour from, Colour to)
 {
     BitmapHandle loaded(static_cast<HBITMAP>(
-        LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     std::optional<Image> image = ImageFromBitmap(loaded.Get());
     if (!image)
         return {};

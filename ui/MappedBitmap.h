@@ -1,8 +1,12 @@
 #pragma once
-// A bitmap of the program's resources with one colour replaced, such as the mask colour of a
-// button's picture by the face colour of buttons.
+// A bitmap of the program's resources with one colour replaced, as buttons show their art:
+// magenta becomes the button face, or white for the embossed look of a disabled button.
 
+#include "gamedata/Image.h"
 #include "ui/Handles.h"
 
-// Null when the resource is not there.
-BitmapHandle LoadMappedBitmap(int resourceId, COLORREF from, COLORREF to);
+constexpr Colour kArtMaskColour = Rgb(255, 0, 255);
+
+// Bitmap resource id with every pixel of colour from turned to colour to; empty when there is
+// no such resource.
+BitmapHandle LoadMappedBitmap(int id, Colour from, Colour to);

@@ -3,6 +3,7 @@
 #include "tools/art/ProgramIcons.h"
 #include "tools/art/SaveArt.h"
 #include "tools/art/ViewerArt.h"
+#include "tools/art/MonsterArt.h"
 
 #include <cmath>
 #include <functional>
@@ -139,21 +140,17 @@ std::vector<uint8_t> IconFile(const PaintFunction& paint, const std::vector<int>
 
 } // namespace
 
-
 std::vector<uint8_t> ProgramIconFile(int id)
 {
     switch (id) {
     case 128: // the program's own: a tallow candle with a mark
         return IconFile(Candle, {16, 32, 48});
     case 142: // the Save File Viewer's
-        return IconFile(
-            [](double x, double y) {
-                const IconColour c = SaveViewerIcon(x, y);
-                return Rgba{c.r, c.g, c.b, c.a};
-            },
-            {16, 32, 48});
+        return IconFile(SaveViewerIcon, {16, 32, 48});
     case 139: // the Item Viewer
         return IconFile(ItemViewerIcon, {16, 32, 48});
+    case 136: // the Monster Viewer's: a horned monster's head
+        return IconFile(MonsterViewerIcon, {16, 32, 48});
     default:
         return {};
     }

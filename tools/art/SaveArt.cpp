@@ -236,15 +236,6 @@ Image AllianceIcon(int index, Colour mask)
 
 // ---- The window icon ---------------------------------------------------------------------------
 
-IconColour Over(IconColour below, IconColour above)
-{
-    const double a = above.a + below.a * (1 - above.a);
-    if (a <= 0)
-        return {};
-    auto mix = [&](double top, double bottom) { return (top * above.a + bottom * below.a * (1 - above.a)) / a; };
-    return {mix(above.r, below.r), mix(above.g, below.g), mix(above.b, below.b), a};
-}
-
 bool InEllipse(double x, double y, double cx, double cy, double rx, double ry)
 {
     const double dx = (x - cx) / rx, dy = (y - cy) / ry;

@@ -3,6 +3,7 @@
 // (bitmap 244) and the viewer's window icon (icon 142).
 
 #include "gamedata/Image.h"
+#include "tools/art/ProgramIcons.h"
 
 namespace art {
 
@@ -13,9 +14,6 @@ Image SpellSchoolIcons();
 Image AllianceIcons();
 
 // The window icon's colour at (x, y) in 0..1, y down, with its coverage a in 0..1.
-struct IconColour {
-    double r = 0, g = 0, b = 0, a = 0;
-};
 IconColour SaveViewerIcon(double x, double y);
 
 } // namespace art

@@ -7,6 +7,7 @@
 #include "app/WinPlatform.h"
 #include "gamedata/CGameData.h"
 #include "items/CItemViewerDlg.h"
+#include "items/CMonsterScrollDlg.h"
 #include "items/ItemRecord.h"
 #include "items/ItemViewerContent.h"
 #include "res/resource.h"
@@ -57,6 +58,23 @@ int ShowItemViewer(const CGameData& game, int chosen)
     return 0;
 }
 
+// A drake with spells, a special attack, three attacks and loot rows that offer choices.
+int ShowMonsterViewer(const CGameData&, int chosen)
+{
+    CMonsterViewerDlg* viewer = OpenMonsterViewer();
+    if (!viewer)
+        return 1;
+    viewer->SelectMonster(chosen >= 0 ? chosen : 193);
+    const HWND window = GetAncestor(viewer->Handle(), GA_ROOT);
+    MSG message;
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0)
+        if (!CDialog::RouteDialogMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -64,6 +82,7 @@ struct ShotCase {
 
 constexpr ShotCase kCases[] = {
     {L"item", ShowItemViewer},
+    {L"monster", ShowMonsterViewer},
 };
 
 bool WriteCaseNames(const wchar_t* path)

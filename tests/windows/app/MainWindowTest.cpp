@@ -93,7 +93,8 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     CMainDlg main;
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
-        EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE, id == IDC_ITEM_VIEWER) << id;
+        EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE,
+                  id == IDC_ITEM_VIEWER || id == IDC_MONSTER_VIEWER) << id;
     DestroyWindow(main.Handle());
 }
 
