@@ -1,5 +1,6 @@
 // Picture panels and the BMP writer, as a window shows and saves pictures.
 
+#include "gamedata/BmpFile.h"
 #include "res/resource.h"
 #include "tests/TempFolder.h"
 #include "tests/windows/WindowTestSupport.h"
@@ -92,6 +93,47 @@ TEST(SaveBitmapAsBmp, AFailureSaysWhatFailedAndLeavesNoFile)
     EXPECT_FALSE(SaveBitmapAsBmp(Widen(folder.File("none.bmp")), nullptr, capture));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Error saving bitmap!"}));
     EXPECT_TRUE(FileBytes(folder.File("none.bmp")).empty());
+}
+
+TEST(SaveBitmapAsBmp, TheFileHoldsTheBitmapsPixels)
+{
+    TempFolder folder;
+    WindowDc screen(nullptr);
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 5, 3));
+    {
+        MemoryDc memory(CreateCompatibleDC(screen.Get()));
+        SelectGuard select(memory.Get(), bitmap.Get());
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x)
+                SetPixel(memory.Get(), x, y, RGB(40 * x, 80 * y, 200));
+    }
+    const std::string path = folder.File("pixels.bmp");
+    ASSERT_TRUE(SaveBitmapAsBmp(Widen(path), bitmap.Get(), [](const wchar_t*) {}));
+    std::optional<Image> read = DecodeBmp(FileBytes(path));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->Width(), 5);
+    ASSERT_EQ(read->Height(), 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(read->Pixel(x, y), Rgb(40 * x, 80 * y, 200)) << x << "," << y;
+}
+
+TEST(SaveBitmapAsBmp, AFailedWriteLeavesAnOldFileUntouched)
+{
+    TempFolder folder;
+    const std::string path = folder.File("picture.bmp");
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << "old picture";
+    }
+    // The temporary file beside it cannot be made: a folder stands in its place.
+    CreateDirectoryW(Widen(path + ".tmp").c_str(), nullptr);
+    std::vector<std::wstring> messages;
+    BitmapHandle rgb = DibSection(3, 2, 24);
+    EXPECT_FALSE(SaveBitmapAsBmp(Widen(path), rgb.Get(), [&](const wchar_t* text) { messages.push_back(text); }));
+    EXPECT_EQ(messages.back(), L"Error saving bitmap!");
+    const std::vector<unsigned char> kept = FileBytes(path);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "old picture");
 }
 
 TEST(SaveBitmapAsBmp, ReplacesAnOldFileWhole)
