@@ -2,6 +2,7 @@
 // The World Info window's content: the party's place, the world items and where they lie,
 // the alliances, and what a map of the world marks.
 
+#include "maps/MapRenderer.h" // MapMarker: what the map renderer marks on one map of the world
 #include "saves/WorldState.h"
 
 #include <optional>
@@ -57,14 +58,6 @@ struct AllianceRow {
 };
 // Alliances 1 to 8; without attitudes when the file does not hold them.
 std::vector<AllianceRow> BuildAlliances(const CGameData& game, const WorldState& world);
-
-// What the map renderer marks on one map of the world.
-struct MapMarker {
-    int quadrant = 0;
-    int x = 0;
-    int y = 0;
-    int icon = 0; // an image of the small item images
-};
 
 struct PartyHighlight {
     int quadrant = 0;
