@@ -1,6 +1,7 @@
 #include "gamedata/Image.h"
 
 #include <algorithm>
+#include <utility>
 
 Image::Image(int width, int height, Colour fill)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
@@ -24,6 +25,13 @@ void Image::SetPixel(int x, int y, Colour colour)
     m_pixels[static_cast<size_t>(y) * m_width + x] = colour;
 }
 
+const Colour* Image::Row(int y) const
+{
+    return y >= 0 && y < m_height ? m_pixels.data() + static_cast<size_t>(y) * m_width : nullptr;
+}
+
+Colour* Image::Row(int y) { return const_cast<Colour*>(std::as_const(*this).Row(y)); }
+
 void Image::Fill(Colour colour) { std::fill(m_pixels.begin(), m_pixels.end(), colour); }
 
 void Image::FillRect(int x, int y, int width, int height, Colour colour)
@@ -37,12 +45,15 @@ void Image::FillRect(int x, int y, int width, int height, Colour colour)
 
 void Image::Draw(const Image& source, int x, int y, const Colour* transparent)
 {
-    for (int row = 0; row < source.Height(); ++row)
-        for (int column = 0; column < source.Width(); ++column) {
-            Colour colour = source.m_pixels[static_cast<size_t>(row) * source.m_width + column];
-            if (!transparent || colour != *transparent)
-                SetPixel(x + column, y + row, colour);
-        }
+    const int left = std::max(0, -x), right = std::min(source.m_width, m_width - x);
+    const int top = std::max(0, -y), bottom = std::min(source.m_height, m_height - y);
+    for (int row = top; row < bottom; ++row) {
+        const Colour* from = source.Row(row);
+        Colour* to = Row(y + row);
+        for (int column = left; column < right; ++column)
+            if (!transparent || from[column] != *transparent)
+                to[x + column] = from[column];
+    }
 }
 
 void ImageList::Add(const Image& image)

@@ -33,6 +33,9 @@ public:
     void Draw(const Image& source, int x, int y, const Colour* transparent = nullptr);
 
     const std::vector<Colour>& Pixels() const { return m_pixels; }
+    // The pixels of row y (Width() of them), or nullptr outside the image.
+    const Colour* Row(int y) const;
+    Colour* Row(int y);
 
 private:
     int m_width = 0;

@@ -6,6 +6,7 @@
 #include "maps/MapNames.h"
 #include "maps/MapWalls.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace eventtype;
@@ -22,19 +23,22 @@ enum class Blit { Copy, SkipBlack, Or };
 void DrawTile(Image& target, const Image* source, int x, int y, int width, int height, Blit mode, int sourceX = 0,
               int sourceY = 0)
 {
-    if (!source)
+    if (!source || sourceX < 0 || sourceY < 0)
         return;
-    width = std::min(width, source->Width() - sourceX);
-    height = std::min(height, source->Height() - sourceY);
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column) {
-            Colour colour = source->Pixel(sourceX + column, sourceY + row);
+    const int left = std::max(0, -x), right = std::min({width, source->Width() - sourceX, target.Width() - x});
+    const int top = std::max(0, -y), bottom = std::min({height, source->Height() - sourceY, target.Height() - y});
+    for (int row = top; row < bottom; ++row) {
+        const Colour* from = source->Row(sourceY + row);
+        Colour* to = target.Row(y + row);
+        for (int column = left; column < right; ++column) {
+            Colour colour = from[sourceX + column];
             if (mode == Blit::SkipBlack && colour == kBlack)
                 continue;
             if (mode == Blit::Or)
-                colour |= target.Pixel(x + column, y + row);
-            target.SetPixel(x + column, y + row, colour);
+                colour |= to[x + column];
+            to[x + column] = colour;
         }
+    }
 }
 
 // An image of an image list, its mask colour left out.
