@@ -1,5 +1,10 @@
 #include "tests/windows/WindowTestSupport.h"
+#include "testing/GameBuilder.h"
+#include "tests/TempFolder.h"
 #include "ui/Dialog.h"
+
+#include <cstdlib>
+#include <memory>
 
 namespace {
 std::deque<std::function<void()>> g_steps;
@@ -14,6 +19,22 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD)
     step();
 }
 } // namespace
+
+const std::string& DemoGameFolder()
+{
+    static std::unique_ptr<TempFolder> written;
+    static std::string folder;
+    if (folder.empty()) {
+        if (const char* given = std::getenv("TALLOWMARK_TEST_GAME"); given && *given) {
+            folder = given;
+        } else {
+            written = std::make_unique<TempFolder>();
+            if (gamebuild::DemoInstallation(gamebuild::Edition::First).Write(written->Path()))
+                folder = written->Path();
+        }
+    }
+    return folder;
+}
 
 void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Tallowmark"); }
 

@@ -36,6 +36,10 @@ struct RegistryValue {
     DWORD size = 0; // bytes stored
 };
 
+// The folder of the first edition's demo installation: the one the environment variable
+// TALLOWMARK_TEST_GAME names (the read-only run of the suite), else one written for this run.
+const std::string& DemoGameFolder();
+
 // Removes the program's key with everything under it.
 void ClearSettings();
 void StoreSetting(const wchar_t* name, const std::wstring& value);

@@ -1,5 +1,5 @@
-// The program on damaged installations: it starts, reports what it cannot read, opens every
-// viewer there is, walks through their records and closes, without a crash.
+// The program on whole and damaged installations: it starts, reports what it cannot read, opens
+// every viewer there is, walks through their records and closes, without a crash.
 
 #include "app/CMainDlg.h"
 #include "app/CViewerApp.h"
@@ -18,11 +18,13 @@
 
 namespace {
 
-enum class Damage { CutInHalf, CutInHalfButTheScenario, RandomBytes };
+enum class Damage { None, CutInHalf, CutInHalfButTheScenario, RandomBytes };
 
 // Damages every file of the installation (the save folder included) in place.
 void DamageInstallation(const std::string& folder, gamebuild::Edition edition, Damage damage)
 {
+    if (damage == Damage::None)
+        return;
     std::mt19937 random(7);
     const std::string scenario = gamebuild::ScenarioFileName(edition);
     std::vector<std::filesystem::path> files;
@@ -111,14 +113,21 @@ protected:
 TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
 {
     const auto [edition, damage] = GetParam();
-    TempFolder folder;
-    ASSERT_TRUE(gamebuild::DemoInstallation(edition).Write(folder.Path()));
-    DamageInstallation(folder.Path(), edition, damage);
-    StoreSetting(L"w7path", Widen(folder.Path()));
+    TempFolder damaged;
+    std::string folder = DemoGameFolder();
+    if (damage != Damage::None || edition != gamebuild::Edition::First) {
+        folder = damaged.Path();
+        ASSERT_TRUE(gamebuild::DemoInstallation(edition).Write(folder));
+        DamageInstallation(folder, edition, damage);
+    }
+    StoreSetting(L"w7path", Widen(folder));
 
     CapturingPlatform platform;
     CViewerApp app(platform);
     const bool loaded = app.LoadGameData();
+    if (damage == Damage::None) {
+        EXPECT_TRUE(platform.errors.empty());
+    }
     if (damage == Damage::CutInHalf) {
         // Half a scenario database does not reach the monster table: not an installation.
         EXPECT_FALSE(loaded);
@@ -158,7 +167,7 @@ TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
 
 INSTANTIATE_TEST_SUITE_P(, HostileInstallation,
                          testing::Combine(testing::Values(gamebuild::Edition::First, gamebuild::Edition::Gold),
-                                          testing::Values(Damage::CutInHalf, Damage::CutInHalfButTheScenario,
+                                          testing::Values(Damage::None, Damage::CutInHalf, Damage::CutInHalfButTheScenario,
                                                           Damage::RandomBytes)));
 
 } // namespace

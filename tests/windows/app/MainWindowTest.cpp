@@ -146,9 +146,9 @@ class DecoratedMainWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(gamebuild::DemoInstallation(gamebuild::Edition::First).Write(m_folder.Path()));
+        ASSERT_FALSE(DemoGameFolder().empty());
         ClearSettings();
-        StoreSetting(L"w7path", Widen(m_folder.Path()));
+        StoreSetting(L"w7path", Widen(DemoGameFolder()));
         m_game = std::make_unique<CGameData>(m_platform);
         ASSERT_TRUE(m_game->m_loaded);
         SetGameData(m_game.get());
@@ -161,7 +161,6 @@ protected:
         ClearSettings();
     }
 
-    TempFolder m_folder;
     CapturingPlatform m_platform;
     std::unique_ptr<CGameData> m_game;
 };
