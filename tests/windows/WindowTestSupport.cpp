@@ -87,3 +87,18 @@ void PressKey(HWND window, UINT key)
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
+
+std::vector<HWND> DialogsBeside(HWND main)
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            if (CDialog::FromHandle(window))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::erase(windows, main);
+    return windows;
+}

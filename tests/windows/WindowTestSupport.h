@@ -50,5 +50,8 @@ void RunSoon(std::function<void()> step);
 // Handles every waiting message (for modeless windows outside a modal loop).
 void PumpMessages();
 
+// The program's dialogs of this thread other than main (the viewers it opened).
+std::vector<HWND> DialogsBeside(HWND main);
+
 // A key press as the keyboard sends it, to the window that has the focus (or to window).
 void PressKey(HWND window, UINT key);

@@ -44,21 +44,6 @@ void DamageInstallation(const std::string& folder, gamebuild::Edition edition, D
     }
 }
 
-std::vector<HWND> ViewerWindows(HWND main)
-{
-    std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            if (CDialog::FromHandle(window))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    std::erase(windows, main);
-    return windows;
-}
-
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};
@@ -148,12 +133,12 @@ TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
             }
         }
         RunSoon([&] {
-            for (HWND viewer : ViewerWindows(main.Handle())) {
+            for (HWND viewer : DialogsBeside(main.Handle())) {
                 ++opened;
                 EXPECT_GE(WalkViewer(viewer), 40) << "a viewer offers its records to choose";
             }
             RunSoon([&] {
-                for (HWND viewer : ViewerWindows(main.Handle()))
+                for (HWND viewer : DialogsBeside(main.Handle()))
                     DestroyWindow(viewer);
                 PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
             });

@@ -109,20 +109,10 @@ TEST(MainWindow, EnterNeverClosesItAndEscapeDoes)
         RunSoon([&] {
             openAfterEnter = IsWindow(main.Handle()) && IsWindowVisible(main.Handle());
             // Each opened the viewer of the focused button, which took the focus: close them.
-            std::vector<HWND> windows;
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND window, LPARAM list) {
-                    if (CDialog::FromHandle(window))
-                        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&windows));
-            for (HWND window : windows)
-                if (window != main.Handle()) {
-                    ++viewers;
-                    DestroyWindow(window);
-                }
+            for (HWND window : DialogsBeside(main.Handle())) {
+                ++viewers;
+                DestroyWindow(window);
+            }
             SetFocus(main.Handle());
             PressKey(main.Handle(), VK_ESCAPE);
         });
