@@ -43,16 +43,6 @@ void FillListBox(HWND list, const std::vector<std::string>& entries)
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
 }
 
-TTTOOLINFOW HelpTool(HWND dialog, int tool)
-{
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    info.hwnd = dialog;
-    info.uId = static_cast<UINT_PTR>(tool);
-    return info;
-}
-
 } // namespace
 
 CItemViewerDlg::CItemViewerDlg()
@@ -157,7 +147,7 @@ void CItemViewerDlg::PostNcDestroy()
 bool CItemViewerDlg::OnCommand(int id, int code, HWND)
 {
     if (HidesHelp(code))
-        HideHelp();
+        m_help.Hide();
     switch (id) {
     case IDC_ITEM_FIND:
         if (code != BN_CLICKED)
@@ -195,7 +185,7 @@ bool CItemViewerDlg::OnCommand(int id, int code, HWND)
     default:
         for (const HelpButton& help : kHelpButtons)
             if (id == help.button && code == BN_CLICKED) {
-                ShowHelp(help.tool, help.button);
+                m_help.Show(help.tool, Item(help.button), 350, kHelpMilliseconds);
                 return true;
             }
         return false;
@@ -388,56 +378,23 @@ bool CItemViewerDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
 
 void CItemViewerDlg::CreateHelpTip()
 {
-    m_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                ProgramInstance(), nullptr);
-    if (!m_toolTip)
+    if (!m_help.Create(Handle()))
         return;
-    for (const HelpButton& help : kHelpButtons) {
-        TTTOOLINFOW info = HelpTool(Handle(), help.tool);
-        std::wstring text = Widen(ResourceString(help.text));
-        info.lpszText = text.data(); // the tip keeps its own copy
-        SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
-}
-
-void CItemViewerDlg::ShowHelp(int tool, int button)
-{
-    if (!m_toolTip)
-        return;
-    HideHelp();
-    SendMessageW(m_toolTip, TTM_SETMAXTIPWIDTH, 0, 350);
-    // Under the help button, so that the tip is read beside what it explains.
-    RECT place{};
-    GetWindowRect(Item(button), &place);
-    SendMessageW(m_toolTip, TTM_TRACKPOSITION, 0, MAKELPARAM(place.left, place.bottom + 2));
-    TTTOOLINFOW info = HelpTool(Handle(), tool);
-    SendMessageW(m_toolTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
-    m_shownTool = tool;
-    SetTimer(Handle(), kHelpTimer, kHelpMilliseconds, nullptr);
-}
-
-void CItemViewerDlg::HideHelp()
-{
-    if (!m_shownTool)
-        return;
-    KillTimer(Handle(), kHelpTimer);
-    TTTOOLINFOW info = HelpTool(Handle(), m_shownTool);
-    SendMessageW(m_toolTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
-    m_shownTool = 0;
+    for (const HelpButton& help : kHelpButtons)
+        m_help.AddTool(help.tool, Widen(ResourceString(help.text)));
 }
 
 void CItemViewerDlg::OnTimer(UINT_PTR timer)
 {
     if (timer == kHelpTimer)
-        HideHelp();
+        m_help.Hide();
 }
 
 bool CItemViewerDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
-        HideHelp();
+        m_help.Hide();
         return false;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<INT_PTR>(m_icon.Get());
@@ -449,9 +406,6 @@ bool CItemViewerDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 
 void CItemViewerDlg::OnDestroy()
 {
+    m_help.Destroy();
     KillTimer(Handle(), kHelpTimer);
-    if (m_toolTip)
-        DestroyWindow(m_toolTip);
-    m_toolTip = nullptr;
-    m_shownTool = 0;
 }

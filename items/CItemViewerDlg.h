@@ -4,6 +4,7 @@
 // The main window opens it modeless (it then owns itself); other windows open it modal on an
 // item (SetItem, SetModal, DoModal; or ShowModal).
 
+#include "ui/CHelpTip.h"
 #include "ui/CScrollPictureWnd.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
@@ -28,10 +29,10 @@ public:
 
     int Current() const { return m_current; }
     bool IsWide() const { return m_wide; }
-    HWND HelpTip() const { return m_toolTip; }
+    HWND HelpTip() const { return m_help.Handle(); }
     HBITMAP TextBitmap() const { return m_textBitmap.Get(); }
 
-    static constexpr UINT_PTR kHelpTimer = 2;
+    static constexpr UINT_PTR kHelpTimer = CHelpTip::kTimer;
     static constexpr UINT kHelpMilliseconds = 20000;
     static constexpr int kEffectRowHeight = 14;
 
@@ -58,8 +59,6 @@ private:
     void Report(const wchar_t* text) const;
 
     void CreateHelpTip();
-    void ShowHelp(int tool, int button);
-    void HideHelp();
 
     bool m_modal = false;
     int m_current = -1;
@@ -68,8 +67,7 @@ private:
     std::vector<std::string> m_effectTexts; // of list 1057, entry by entry
     IconHandle m_icon;
     IconHandle m_smallIcon;
-    HWND m_toolTip = nullptr;
-    int m_shownTool = 0;
+    CHelpTip m_help;
     BitmapHandle m_helpBitmap;
     BitmapHandle m_stateIcons; // the 9 x 9 state marks side by side
     BitmapHandle m_textBitmap;
