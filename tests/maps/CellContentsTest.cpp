@@ -12,20 +12,12 @@
 #include <gtest/gtest.h>
 
 using maptest::Event;
+using maptest::With;
 
 namespace {
 
 constexpr int kShown = 16;
 constexpr int kOther = 5;
-
-MapEvent With(MapEvent event, int param0, int param2, int param4, int param11)
-{
-    event.param0 = static_cast<uint16_t>(param0);
-    event.param2 = static_cast<uint16_t>(param2);
-    event.param4 = static_cast<uint16_t>(param4);
-    event.param11 = static_cast<uint8_t>(param11);
-    return event;
-}
 
 std::unique_ptr<maptest::LoadedMaps> LoadCells()
 {

@@ -8,20 +8,12 @@
 #include <gtest/gtest.h>
 
 using maptest::Event;
+using maptest::With;
 
 namespace {
 
 constexpr int kTown = 16;  // walls: 1 archway, 2 wall, 3 door, 7 wall
 constexpr int kOther = 5;
-
-MapEvent With(MapEvent event, int param0, int param2, int param4, int param11)
-{
-    event.param0 = static_cast<uint16_t>(param0);
-    event.param2 = static_cast<uint16_t>(param2);
-    event.param4 = static_cast<uint16_t>(param4);
-    event.param11 = static_cast<uint8_t>(param11);
-    return event;
-}
 
 // Slots of the town's event table.
 enum Slot {

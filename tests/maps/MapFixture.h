@@ -35,6 +35,16 @@ struct MemoryMap {
 };
 
 // The small installation with the name lists and incidents the map texts use.
+// The event with its parameters 0, 2, 4 and 11 set.
+inline MapEvent With(MapEvent event, int param0, int param2, int param4, int param11)
+{
+    event.param0 = static_cast<uint16_t>(param0);
+    event.param2 = static_cast<uint16_t>(param2);
+    event.param4 = static_cast<uint16_t>(param4);
+    event.param11 = static_cast<uint8_t>(param11);
+    return event;
+}
+
 inline gamebuild::Installation MapInstallation(gamebuild::Edition edition = gamebuild::Edition::First)
 {
     gamebuild::Installation installation = SmallInstallation(edition);
