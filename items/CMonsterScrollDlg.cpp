@@ -5,6 +5,9 @@
 #include <algorithm>
 
 namespace {
+constexpr UINT kShowFocus = WM_APP + 2;
+constexpr int kFocusMargin = 8; // pixels kept above or below a control scrolled into view
+
 HICON LoadViewerIcon(int metricX, int metricY)
 {
     return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_MONSTER_VIEWER), IMAGE_ICON,
@@ -56,8 +59,33 @@ void CMonsterScrollDlg::ScrollTo(int position)
         SetWindowPos(m_form->Handle(), nullptr, 0, -m_scroll, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CMonsterScrollDlg::ShowFocus()
+{
+    const HWND focus = GetFocus();
+    if (!m_form || !focus || !IsChild(m_form->Handle(), focus))
+        return;
+    RECT place{};
+    GetWindowRect(focus, &place);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+    const int height = ClientHeight();
+    if (place.top < 0 || place.bottom - place.top > height)
+        ScrollTo(m_scroll + place.top - kFocusMargin);
+    else if (place.bottom > height)
+        ScrollTo(m_scroll + place.bottom - height + kFocusMargin);
+}
+
 bool CMonsterScrollDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
 {
+    if (message == WM_NEXTDLGCTL) {
+        // Tab and the mnemonics move the focus through this message: look once it has moved.
+        PostMessageW(Handle(), kShowFocus, 0, 0);
+        return false;
+    }
+    if (message == kShowFocus) {
+        ShowFocus();
+        result = 0;
+        return true;
+    }
     if (message == WM_MOUSEWHEEL) {
         ScrollTo(m_scroll - GET_WHEEL_DELTA_WPARAM(wParam) / 2);
         result = 0;

@@ -24,6 +24,8 @@ protected:
 private:
     int ClientHeight() const;
     void ScrollTo(int position);
+    // Scrolls the control that has the focus into view, after keyboard navigation moved it.
+    void ShowFocus();
 
     CMonsterViewerDlg* m_form = nullptr; // deletes itself with its window
     int m_formWidth = 0;

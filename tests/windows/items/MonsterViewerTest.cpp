@@ -351,6 +351,34 @@ TEST_F(MonsterViewer, TheScrollingFrameMovesTheFormWithinItsHeight)
     DestroyWindow(frame);
 }
 
+TEST_F(MonsterViewer, TheScrollingFrameBringsEveryControlTabReachesIntoView)
+{
+    CMonsterViewerDlg* page = OpenMonsterViewer(640, 480);
+    ASSERT_NE(page, nullptr);
+    HWND frame = GetAncestor(page->Handle(), GA_ROOT);
+    RECT client{};
+    GetClientRect(frame, &client);
+    HWND first = GetDlgItem(page->Handle(), IDC_MONSTER_NUMBER);
+    SetFocus(first);
+    int reached = 0, lowest = 0;
+    do {
+        PressKey(frame, VK_TAB);
+        PumpMessages();
+        HWND focus = GetFocus();
+        ASSERT_TRUE(IsChild(page->Handle(), focus));
+        RECT place{};
+        GetWindowRect(focus, &place);
+        MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_GE(place.top, 0) << GetDlgCtrlID(focus);
+        EXPECT_LE(place.bottom, client.bottom) << GetDlgCtrlID(focus);
+        lowest = std::max(lowest, GetScrollPos(frame, SB_VERT));
+        ++reached;
+    } while (GetFocus() != first && GetParent(GetFocus()) != first && reached < 300);
+    EXPECT_GT(lowest, 0) << "the frame scrolled to reach the lower controls";
+    EXPECT_LT(GetScrollPos(frame, SB_VERT), lowest) << "back at the first control, the frame went back up";
+    DestroyWindow(frame);
+}
+
 TEST_F(MonsterViewer, TheMainWindowsButtonOpensAViewerEachTime)
 {
     CMainDlg main;
