@@ -7,6 +7,7 @@
 #include "tools/art/ItemArt.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace gamebuild {
@@ -330,7 +331,10 @@ Record DemoItem(int number, Dice& dice)
     const bool cursed = magic && magic->cursed;
     const int bonus = magic ? magic->bonus : 0;
 
-    out.Text(0, Named(kind.name, tier, word), 22);
+    // The game stores item names in capitals; only the expanded "of" is lower case.
+    std::string name = Named(kind.name, tier, word);
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+    out.Text(0, name, 22);
     out.U32(22, kind.price ? static_cast<uint32_t>(kind.price * (1 + 2 * tier) + dice.Roll(10)) : 0);
     out.U16(36, kind.weight + (kind.weight ? tier : 0));
     out.U8(56, kind.type).U8(57, std::max(art::FindItemPicture(kind.picture), 0));
