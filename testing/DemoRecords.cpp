@@ -51,7 +51,7 @@ struct ItemKind {
     int weight;           // tenths of a pound
     int price;
     int dice, sides;      // damage
-    int armour;           // armour class as stored: below 0 is better
+    int armour;           // armour class as shown (the stored value negated): below 0 is better
     int flags;
     int modes;            // attack modes
 };
@@ -353,7 +353,7 @@ Record DemoItem(int number, Dice& dice)
     if (IsWeapon(kind.type) || IsArmour(kind.type))
         out.U8(65, bonus).U8(66, kind.type == MissileWeapon ? -tier : tier / 2);
     if (kind.armour || (IsArmour(kind.type) && bonus))
-        out.U8(64, kind.armour - bonus);
+        out.U8(64, bonus - kind.armour);
 
     if (IsStackable(kind.type)) // how many come in one stack
         out.U16(26, kind.type == ThrownWeapon ? 2 : 0).U8(28, kind.type == ThrownWeapon ? 2 : 1).U8(29, 4);
