@@ -294,7 +294,7 @@ void AddDemoTexts(Installation& demo)
     size_t next = 0;
     for (Record& item : demo.scenario.items) {
         const char* name = reinterpret_cast<const char*>(item.data());
-        if (item.size() < scenario::kItemSize || (!std::strstr(name, "Scroll") && !std::strstr(name, "Map")))
+        if (item.size() < scenario::kItemSize || (!std::strstr(name, "SCROLL") && !std::strstr(name, "MAP")))
             continue;
         ByteWriter(item).U16(38, itemTexts[next % itemTexts.size()]).U8(58, 5);
         ++next;

@@ -81,6 +81,11 @@ TEST_F(CliRecords, ItemsInShortAndLongForms)
     for (const auto& row : table)
         bothCharges |= row[18] == "Number of charges for spell & invoke:";
     EXPECT_TRUE(bothCharges) << "the label shows one ampersand";
+    ASSERT_EQ(table[0][28], "inventory action");
+    int readable = 0;
+    for (const auto& row : table)
+        readable += row[28] == "Read";
+    EXPECT_GT(readable, 10) << "the demo's scrolls and maps carry texts";
     EXPECT_EQ(Run("items 3").status, 2);
 }
 
