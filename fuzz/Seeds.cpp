@@ -40,6 +40,21 @@ void DemoSeeds(Edition edition, const std::string& folder)
 
     const std::vector<uint8_t> scenarioFile = file(gamebuild::ScenarioFileName(edition));
     Seed("scenario", tag + "demo", {e}, scenarioFile);
+    for (int slot : {1, 37, 120, 193, 240}) {
+        using namespace scenario;
+        // An item, a monster and a loot record of the demo, each at its own slot.
+        const size_t item = static_cast<size_t>(slot * 2 + 1), monster = static_cast<size_t>(slot),
+                     loot = static_cast<size_t>(slot % kLootCount);
+        const auto at = scenarioFile.begin();
+        std::vector<uint8_t> input(at + kItemOffset + kItemSize * item, at + kItemOffset + kItemSize * (item + 1));
+        input.insert(input.end(), at + kMonsterOffset + kMonsterSize * monster,
+                     at + kMonsterOffset + kMonsterSize * (monster + 1));
+        input.insert(input.end(), at + kLootOffset + kLootSize * loot, at + kLootOffset + kLootSize * (loot + 1));
+        Seed("records", tag + "records" + std::to_string(slot),
+             {static_cast<uint8_t>(e | (item >> 8) << 1), static_cast<uint8_t>(item), static_cast<uint8_t>(monster),
+              static_cast<uint8_t>(loot)},
+             input);
+    }
     for (int map : {0, 3, 12}) {
         using namespace scenario;
         std::vector<uint8_t> input(scenarioFile.begin() + kMapOffset + kMapSize * map,

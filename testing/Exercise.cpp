@@ -90,20 +90,39 @@ size_t MonsterForms(const CGameData& game, const MonsterRecord& monster)
 
 } // namespace
 
-int Scenario(CGameData& game)
+int Item(CGameData& game, int number)
+{
+    const size_t weight = ItemForms(game, ItemRecord(game.GetItem(number)));
+    return Keep(weight) + (weight > 0);
+}
+
+int Monster(CGameData& game, int number)
+{
+    const size_t weight = MonsterForms(game, MonsterRecord(game.GetMonster(number)));
+    return Keep(weight) + (weight > 0);
+}
+
+int Loot(CGameData& game, int number)
 {
     size_t weight = 0;
+    const std::vector<LootRow> rows = FillLootList(game, number, true);
+    for (const LootRow& row : rows)
+        weight += row.text.size() + row.choices.size();
+    return Keep(weight) + static_cast<int>(rows.size());
+}
+
+int Scenario(CGameData& game)
+{
     for (int number = -1; number <= game.m_itemCount; ++number)
-        weight += ItemForms(game, ItemRecord(game.GetItem(number)));
+        Item(game, number);
     for (int number = -1; number <= game.m_monsterCount; ++number)
-        weight += MonsterForms(game, MonsterRecord(game.GetMonster(number)));
+        Monster(game, number);
     for (int number = -1; number <= 200; ++number)
-        for (const LootRow& row : FillLootList(game, number, true))
-            weight += row.text.size() + row.choices.size();
+        Loot(game, number);
     int incidents = 0;
     for (int number = -1; number <= 96; ++number)
         incidents += game.GetIncident(number) != nullptr;
-    return incidents + Keep(weight);
+    return incidents;
 }
 
 int Messages(CGameData& game)

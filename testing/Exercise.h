@@ -12,6 +12,11 @@ namespace exercise {
 
 // Every item, monster and loot record in every text form, and the lookups at and past their ends.
 int Scenario(CGameData& game);
+// One record of the database in every text form (a monster with its loot list, a loot record
+// with its choices).
+int Item(CGameData& game, int number);
+int Monster(CGameData& game, int number);
+int Loot(CGameData& game, int number);
 // The name lists loaded anew, then every indexed message as text, as a string and as a picture.
 int Messages(CGameData& game);
 // Palette, image sets, icons and font loaded anew, a text drawn in the font, the map tile set.
