@@ -7,6 +7,7 @@
 #include "gamedata/GameFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace pic {
 
@@ -17,6 +18,10 @@ constexpr size_t kBlockBytes = 64;
 constexpr size_t kMaskedFrameHeader = 4;
 constexpr size_t kPlainFrameHeader = 6;
 constexpr size_t kMaskedLengthField = 4;
+// Every frame is drawn at the size of the largest, so a small damaged file that describes
+// thousands of frames would ask for gigabytes. No more frames are produced than fit in this
+// many pixels together (a real picture needs a few hundred thousand); at least one always is.
+constexpr int64_t kPixelBudget = int64_t{1} << 24;
 
 // One frame as found in the file: its size in blocks and where its parts lie.
 struct FrameLayout {
@@ -59,7 +64,7 @@ std::vector<FrameLayout> MaskedLayouts(const ByteReader& data)
 }
 
 // The frames of a plain picture that the file holds: the header, and the first pixel unless
-// the frame has none.
+// the frame has none; a frame without pixels must still begin within the file.
 std::vector<FrameLayout> PlainLayouts(const ByteReader& bytes)
 {
     std::vector<FrameLayout> frames;
@@ -72,7 +77,7 @@ std::vector<FrameLayout> PlainLayouts(const ByteReader& bytes)
         frame.height = bytes.U8(header + 1);
         frame.pixels = pixels;
         const size_t size = kBlockBytes * frame.width * frame.height;
-        if (!bytes.Has(header, kPlainFrameHeader) || (size && !bytes.Has(pixels, 1)))
+        if (!bytes.Has(header, kPlainFrameHeader) || !bytes.Has(pixels, size ? 1 : 0))
             break;
         frames.push_back(frame);
         pixels += size;
@@ -155,7 +160,7 @@ int Decode(std::span<const uint8_t> file, Form form, const Palette& palette, con
 
     const int scale = std::max(request.scale, 1);
     const int first = std::max(request.first, 0);
-    const int end = SettleEnd(request.end, static_cast<int>(layouts.size()));
+    int end = SettleEnd(request.end, static_cast<int>(layouts.size()));
     if (first >= end)
         return 0;
 
@@ -166,6 +171,9 @@ int Decode(std::span<const uint8_t> file, Form form, const Palette& palette, con
         widest = std::max(widest, layouts[f].width);
         tallest = std::max(tallest, layouts[f].height);
     }
+    const int64_t framePixels = int64_t{unit} * widest * unit * tallest;
+    if (framePixels > 0)
+        end = first + static_cast<int>(std::clamp<int64_t>(kPixelBudget / framePixels, 1, end - first));
     for (int f = first; f < end; ++f) {
         const FrameLayout& frame = layouts[f];
         Image image(unit * widest, unit * tallest, request.background);

@@ -322,6 +322,39 @@ TEST(PicFile, CountsBeyondTheFileAndNegativeCounts)
     EXPECT_EQ(none[0].Width(), 24);
     EXPECT_EQ(none[1].Height(), 32);
     EXPECT_EQ(none[1].Pixel(0, 0), kBack);
+    // Frames without pixels that would begin beyond the end, after a frame cut short, are not held.
+    Bytes cut;
+    Put(cut, {3, 0, 1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 7, 7});
+    EXPECT_EQ(Decode(cut, pic::Form::Plain, 2).size(), 1u);
+}
+
+TEST(PicFile, FramesOfAFewBytesCannotAskForGigabytes)
+{
+    // Plain: one frame of 255 x 255 units with its first pixel held, after 30000 frames of
+    // 0 x 0 units. Each frame is drawn at 2040 x 2040 pixels at scale 2, so all of them would
+    // need 500 gigabytes; the frames produced stay within 2^24 pixels, and there is one at least.
+    Bytes plain;
+    Put(plain, {0x31, 0x75});
+    PutRun(plain, 6 * 30000, 0);
+    Put(plain, {255, 255, 0, 0, 0, 0, 9});
+    std::vector<Image> frames = Decode(plain, pic::Form::Plain, 2);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames[0].Width(), 2040);
+    EXPECT_LE(frames.size() * 2040 * 2040, size_t{1} << 24);
+    EXPECT_EQ(Decode(plain, pic::Form::Plain, 2, 30000).size(), 1u) << "the last frame alone fits";
+
+    // Masked: 255 x 255 blocks with every block present need 8 KB of mask and the first pixel;
+    // at scale 2 that frame alone is 4080 x 4080 pixels.
+    Bytes masked;
+    Put(masked, {0, 0, 0, 0, 3, 0});
+    PutRun(masked, 12, 0);
+    Put(masked, {4, 0, 0, 0, 4, 0, 0, 0});
+    Put(masked, {static_cast<int>(4 + 8129), 0x1F, 255, 255});
+    PutRun(masked, 8129, 0xFF);
+    Put(masked, {5});
+    std::vector<Image> large = Decode(masked, pic::Form::MaskedBlocks, 2);
+    ASSERT_EQ(large.size(), 1u) << "two empty frames, then the large one: only one fits";
+    EXPECT_EQ(large[0].Width(), 4080);
 }
 
 TEST(PicFile, APlainFileCutShortGivesWhatItHolds)
