@@ -52,8 +52,10 @@ GameFile::GameFile(const std::string& path)
 {
     const std::string native = NativePath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(native, error))
-        return; // a folder opens on some systems but is no file to read
+    // A folder opens on some systems, and a pipe or device would block or never end: only
+    // regular files are read.
+    if (!std::filesystem::is_regular_file(native, error))
+        return;
     m_file = std::fopen(native.c_str(), "rb");
     if (!m_file)
         return;

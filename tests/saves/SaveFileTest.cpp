@@ -2,6 +2,10 @@
 
 #include "tests/saves/SaveFixture.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace savetest;
 
 namespace {
@@ -105,6 +109,13 @@ TEST(SaveFile, FailuresCarryTheProgramsMessages)
     EXPECT_STREQ(save.FailureMessage(), "Cannot open file specified!");
     EXPECT_EQ(save.Load(folder.Path()), SaveFileKind::NotRecognised);
     EXPECT_EQ(save.Failure(), SaveLoadFailure::CannotOpen) << "a folder is no file";
+#ifndef _WIN32
+    // A named pipe would hold the reader until something writes to it.
+    const std::string pipe = folder.File("pipe.dbs");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(save.Load(pipe), SaveFileKind::NotRecognised);
+    EXPECT_EQ(save.Failure(), SaveLoadFailure::CannotOpen) << "nor is a pipe";
+#endif
 
     std::vector<uint8_t> header(savefile::kGuildHeader.begin(), savefile::kGuildHeader.end());
     header[7] = 1; // one byte off the guild header, and no marker
