@@ -1,43 +1,18 @@
 // Building the image lists and the font from the demo installation, and drawing a text.
 
-#include "gamedata/BmpFile.h"
+#include "bench/BenchDemo.h"
 #include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/MemoryPlatform.h"
 #include "gamedata/TextPicture.h"
-#include "testing/GameBuilder.h"
-#include "tools/art/ProgramArt.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <memory>
 
 namespace {
 
-struct Demo {
-    MemoryPlatform platform;
-    std::unique_ptr<CGameData> game;
-};
-
-Demo& LoadedDemo()
-{
-    static Demo demo = [] {
-        Demo d;
-        auto folder = std::filesystem::temp_directory_path() / "tallowmark-bench-images";
-        gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder.string());
-        d.platform.settings["w7path"] = folder.string();
-        if (auto bytes = ReadGameFile(std::string(TALLOWMARK_ART_DIR) + "/" + art::ProgramBitmapFile(131)))
-            if (auto bitmap = DecodeBmp(*bytes))
-                d.platform.bitmaps[131] = *bitmap;
-        d.game = std::make_unique<CGameData>(d.platform);
-        return d;
-    }();
-    return demo;
-}
+CGameData& Game() { return *LoadedBenchDemo(gamebuild::Edition::First).game; }
 
 void BM_AllImageListsAndFont(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state) {
         game.LoadPalette();
         game.BuildStateIcons(game.m_stateIcons9, 9);
@@ -53,7 +28,7 @@ BENCHMARK(BM_AllImageListsAndFont)->Unit(benchmark::kMillisecond);
 
 void BM_StateIcons16(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state)
         game.BuildStateIcons(game.m_stateIcons16, 16);
 }
@@ -61,7 +36,7 @@ BENCHMARK(BM_StateIcons16)->Unit(benchmark::kMicrosecond);
 
 void BM_ItemImagesSmall(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state)
         game.LoadImageSet("\\vcfont1.vga", game.m_itemImagesSmall, 1, 1, false);
 }
@@ -69,7 +44,7 @@ BENCHMARK(BM_ItemImagesSmall)->Unit(benchmark::kMicrosecond);
 
 void BM_ItemImagesLarge(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state)
         game.LoadImageSet("\\vcfont2.vga", game.m_itemImagesLarge, 0, 0, true);
 }
@@ -77,7 +52,7 @@ BENCHMARK(BM_ItemImagesLarge)->Unit(benchmark::kMicrosecond);
 
 void BM_IconImages(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state)
         game.LoadIconImages();
     state.counters["icons"] = game.m_iconImages.Count();
@@ -86,7 +61,7 @@ BENCHMARK(BM_IconImages)->Unit(benchmark::kMicrosecond);
 
 void BM_TextFont(benchmark::State& state)
 {
-    CGameData& game = *LoadedDemo().game;
+    CGameData& game = Game();
     for (auto _ : state)
         game.LoadTextFont();
 }
@@ -94,7 +69,7 @@ BENCHMARK(BM_TextFont)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderMessageText(benchmark::State& state)
 {
-    const CGameData& game = *LoadedDemo().game;
+    const CGameData& game = Game();
     const std::string text = "You stand before a heavy oak door bound in iron. A faded sign reads: KEEP OUT!@"
                              "Beyond it you hear the scratching of claws on stone, and something breathing "
                              "slowly in the dark. Do you open the door?";

@@ -1,25 +1,19 @@
 // Maps from the demo installation: building the tile set, drawing every map with every option
 // on, and describing every event of every map.
 
-#include "gamedata/BmpFile.h"
+#include "bench/BenchDemo.h"
 #include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/MemoryPlatform.h"
 #include "maps/EventDescriber.h"
 #include "maps/MapRenderer.h"
 #include "maps/MapTileSet.h"
-#include "testing/GameBuilder.h"
-#include "tools/art/ProgramArt.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <memory>
 
 namespace {
 
 struct Demo {
-    MemoryPlatform platform;
-    std::unique_ptr<CGameData> game;
+    CGameData& game;
     MapTileSet tiles;
 };
 
@@ -28,17 +22,8 @@ Demo& LoadedDemo(gamebuild::Edition edition)
     static std::unique_ptr<Demo> demos[2];
     std::unique_ptr<Demo>& demo = demos[edition == gamebuild::Edition::Gold];
     if (!demo) {
-        demo = std::make_unique<Demo>();
-        auto folder = std::filesystem::temp_directory_path() /
-                      (edition == gamebuild::Edition::Gold ? "tallowmark-bench-maps-gold" : "tallowmark-bench-maps");
-        gamebuild::DemoInstallation(edition).Write(folder.string());
-        demo->platform.settings["w7path"] = folder.string();
-        for (int id = 144; id <= 243; ++id)
-            if (auto bytes = ReadGameFile(std::string(TALLOWMARK_ART_DIR) + "/" + art::ProgramBitmapFile(id)))
-                if (auto bitmap = DecodeBmp(*bytes))
-                    demo->platform.bitmaps[id] = *bitmap;
-        demo->game = std::make_unique<CGameData>(demo->platform);
-        BuildMapTileSet(*demo->game, 2, demo->tiles);
+        demo = std::make_unique<Demo>(Demo{*LoadedBenchDemo(edition).game, {}});
+        BuildMapTileSet(demo->game, 2, demo->tiles);
     }
     return *demo;
 }
@@ -48,7 +33,7 @@ void BM_BuildMapTileSet(benchmark::State& state, gamebuild::Edition edition)
     Demo& demo = LoadedDemo(edition);
     for (auto _ : state) {
         MapTileSet tiles;
-        if (!BuildMapTileSet(*demo.game, 2, tiles))
+        if (!BuildMapTileSet(demo.game, 2, tiles))
             state.SkipWithError("no map tiles");
         benchmark::DoNotOptimize(tiles.tiles.data());
     }
@@ -60,7 +45,7 @@ BENCHMARK_CAPTURE(BM_BuildMapTileSet, gold, gamebuild::Edition::Gold)->Unit(benc
 void BM_RenderEveryMap(benchmark::State& state, gamebuild::Edition edition)
 {
     Demo& demo = LoadedDemo(edition);
-    MapRenderer renderer(*demo.game);
+    MapRenderer renderer(demo.game);
     renderer.SetTileSet(&demo.tiles);
     renderer.SetOptions(mapoption::kAll, true);
     int64_t pixels = 0;
@@ -88,7 +73,7 @@ void BM_DescribeEveryEvent(benchmark::State& state)
     int64_t events = 0;
     for (auto _ : state) {
         for (int map = 0; map < 32; ++map) {
-            EventDescriber describer(*demo.game, MapCell{map, 0, 0, 0});
+            EventDescriber describer(demo.game, MapCell{map, 0, 0, 0});
             std::span<const MapEvent> table = describer.Map(map).Events();
             for (size_t slot = 0; slot < table.size(); ++slot) {
                 if (!table[slot].type)

@@ -1,46 +1,44 @@
 // Decoding every picture of the demo installations, as a Picture Viewer stepping through all
 // picture sets would (scale 2, all frames).
 
+#include "bench/BenchDemo.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MemoryPlatform.h"
 #include "gamedata/PicFile.h"
 #include "testing/DemoPalette.h"
-#include "testing/GameBuilder.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
 
-struct Demo {
-    std::string folder;
-    std::vector<std::string> pictures;
-};
-
-Demo WriteDemo(gamebuild::Edition edition)
+// The picture files of the demo installation's folder.
+std::vector<std::string> PictureNames(const std::string& folder)
 {
-    const bool gold = edition == gamebuild::Edition::Gold;
-    auto folder =
-        std::filesystem::temp_directory_path() / (gold ? "tallowmark-picbench-gold" : "tallowmark-picbench-first");
-    std::filesystem::remove_all(folder);
-    gamebuild::Installation installation = gamebuild::DemoInstallation(edition);
-    installation.Write(folder.string());
-    Demo demo{folder.string(), {}};
-    for (const auto& [name, picture] : installation.pictures)
-        demo.pictures.push_back(name);
-    return demo;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::string extension = entry.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (extension == ".pic")
+            names.push_back(entry.path().filename().string());
+    }
+    return names;
 }
 
 void BM_DecodeEveryPicture(benchmark::State& state, gamebuild::Edition edition, int scale)
 {
-    const Demo demo = WriteDemo(edition);
+    const std::string& folder = BenchDemoFolder(edition);
+    const std::vector<std::string> pictures = PictureNames(folder);
     MemoryPlatform platform;
-    platform.settings["w7path"] = demo.folder;
+    platform.settings["w7path"] = folder;
     CGameData game(platform);
     game.m_palette = gamebuild::DemoPalette();
     int64_t frames = 0, pixels = 0;
     for (auto _ : state) {
-        for (const std::string& name : demo.pictures) {
+        for (const std::string& name : pictures) {
             std::vector<Image> images;
             frames += game.LoadPicByName(name, images, scale, 0, 0, pic::kBackground);
             for (const Image& image : images)
@@ -48,7 +46,7 @@ void BM_DecodeEveryPicture(benchmark::State& state, gamebuild::Edition edition, 
             benchmark::DoNotOptimize(images.data());
         }
     }
-    state.counters["files"] = static_cast<double>(demo.pictures.size());
+    state.counters["files"] = static_cast<double>(pictures.size());
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
     state.counters["Mpixels/s"] = benchmark::Counter(pixels / 1e6, benchmark::Counter::kIsRate);
     if (!platform.errors.empty())

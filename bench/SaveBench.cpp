@@ -1,8 +1,8 @@
 // Save files on the demo installation: loading the guild and a save file, building everything
 // the Save File Viewer and its dialogs show of a character, and the content of World Info.
 
+#include "bench/BenchDemo.h"
 #include "gamedata/CGameData.h"
-#include "gamedata/MemoryPlatform.h"
 #include "saves/CharacterLists.h"
 #include "saves/CharacterSheet.h"
 #include "saves/Offers.h"
@@ -10,32 +10,22 @@
 #include "saves/SaveGame.h"
 #include "saves/SpellTree.h"
 #include "saves/WorldContent.h"
-#include "testing/GameBuilder.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <memory>
 
 namespace {
 
 struct Demo {
-    Demo()
-    {
-        folder = (std::filesystem::temp_directory_path() / "tallowmark-bench-saves").string();
-        gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder);
-        platform.settings["w7path"] = folder;
-        game = std::make_unique<CGameData>(platform);
-        guild = folder + "/pcfile.dbs";
-        save = folder + "/SAVES/SAVEGAME.DBS";
-    }
-    std::string folder, guild, save;
-    MemoryPlatform platform;
-    std::unique_ptr<CGameData> game;
+    CGameData& game;
+    std::string guild, save;
 };
 
 Demo& TheDemo()
 {
-    static Demo demo;
+    static Demo demo = [] {
+        BenchDemo& loaded = LoadedBenchDemo(gamebuild::Edition::First);
+        return Demo{*loaded.game, loaded.folder + "/pcfile.dbs", loaded.folder + "/SAVES/SAVEGAME.DBS"};
+    }();
     return demo;
 }
 
@@ -70,7 +60,7 @@ void BM_ShowOneCharacter(benchmark::State& state)
     SaveGame file;
     file.Load(demo.save);
     for (auto _ : state)
-        ShowCharacter(*demo.game, file, file.Characters()[0]);
+        ShowCharacter(demo.game, file, file.Characters()[0]);
 }
 BENCHMARK(BM_ShowOneCharacter)->Unit(benchmark::kMicrosecond);
 
@@ -81,7 +71,7 @@ void BM_ShowEveryCharacter(benchmark::State& state, bool guild)
         SaveGame file;
         file.Load(guild ? demo.guild : demo.save);
         for (const SavedCharacter& saved : file.Characters())
-            ShowCharacter(*demo.game, file, saved);
+            ShowCharacter(demo.game, file, saved);
     }
 }
 BENCHMARK_CAPTURE(BM_ShowEveryCharacter, guild, true)->Unit(benchmark::kMicrosecond);
@@ -91,7 +81,7 @@ BENCHMARK_CAPTURE(BM_ShowEveryCharacter, save, false)->Unit(benchmark::kMicrosec
 void BM_WorldContent(benchmark::State& state)
 {
     Demo& demo = TheDemo();
-    const CGameData& game = *demo.game;
+    const CGameData& game = demo.game;
     for (auto _ : state) {
         WorldState world;
         world.Load(demo.save);

@@ -1,24 +1,13 @@
 // Loading the store from the full demo installation.
 
-#include "gamedata/CGameData.h"
-#include "gamedata/MemoryPlatform.h"
-#include "testing/GameBuilder.h"
+#include "bench/BenchDemo.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 
 namespace {
-std::string DemoFolder(gamebuild::Edition edition)
-{
-    auto folder = std::filesystem::temp_directory_path() /
-                  (edition == gamebuild::Edition::Gold ? "tallowmark-bench-gold" : "tallowmark-bench-first");
-    gamebuild::DemoInstallation(edition).Write(folder.string());
-    return folder.string();
-}
-
 void BM_GameDataConstruction(benchmark::State& state, gamebuild::Edition edition)
 {
-    const std::string folder = DemoFolder(edition);
+    const std::string& folder = BenchDemoFolder(edition);
     for (auto _ : state) {
         MemoryPlatform platform;
         platform.settings["w7path"] = folder;

@@ -1,28 +1,14 @@
 // Message texts of the demo installation: the index and name lists of start-up, and every message.
 
-#include "gamedata/CGameData.h"
-#include "gamedata/MemoryPlatform.h"
-#include "testing/GameBuilder.h"
+#include "bench/BenchDemo.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 
 namespace {
 
-std::string TextDemoFolder(gamebuild::Edition edition)
-{
-    auto folder = std::filesystem::temp_directory_path() /
-                  (edition == gamebuild::Edition::Gold ? "tallowmark-textbench-gold" : "tallowmark-textbench-first");
-    gamebuild::DemoInstallation(edition).Write(folder.string());
-    return folder.string();
-}
-
 void BM_IndexAndNameLists(benchmark::State& state, gamebuild::Edition edition)
 {
-    const std::string folder = TextDemoFolder(edition);
-    MemoryPlatform platform;
-    platform.settings["w7path"] = folder;
-    CGameData game(platform);
+    CGameData& game = *LoadedBenchDemo(edition).game;
     if (!game.m_loaded)
         state.SkipWithError("the demo did not load");
     for (auto _ : state) {
@@ -36,10 +22,7 @@ BENCHMARK_CAPTURE(BM_IndexAndNameLists, gold, gamebuild::Edition::Gold)->Unit(be
 
 void BM_EveryMessageText(benchmark::State& state, gamebuild::Edition edition)
 {
-    const std::string folder = TextDemoFolder(edition);
-    MemoryPlatform platform;
-    platform.settings["w7path"] = folder;
-    CGameData game(platform);
+    CGameData& game = *LoadedBenchDemo(edition).game;
     if (!game.m_loaded)
         state.SkipWithError("the demo did not load");
     size_t characters = 0;
