@@ -9,6 +9,7 @@
 #include "ui/ImageLists.h"
 #include "ui/WinText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -70,8 +71,12 @@ int WalkViewer(HWND viewer)
         const int id = GetDlgCtrlID(child);
         if (ClassOf(child) == L"ComboBox") {
             const int count = static_cast<int>(SendMessageW(child, CB_GETCOUNT, 0, 0));
-            const int step = std::max(1, count / 40);
-            for (int index = 0; index < count; index += index + step < count ? step : std::max(1, count - 1 - index)) {
+            std::vector<int> entries;
+            for (int index = 0; index < count; index += std::max(1, count / 40))
+                entries.push_back(index);
+            if (count > 0 && entries.back() != count - 1)
+                entries.push_back(count - 1);
+            for (int index : entries) {
                 ++choices;
                 SendMessageW(child, CB_SETCURSEL, index, 0);
                 SendMessageW(GetParent(child), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
