@@ -85,7 +85,6 @@ BOOL CItemListDlg::OnInitDialog()
     m_headerImages.Reset(ImageList_LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDB_ITEM_LIST_HEADERS),
                                               kHeaderImageSide, 0, RGB(255, 255, 255), IMAGE_BITMAP,
                                               LR_CREATEDIBSECTION));
-    m_items.SetHeaderImageList(m_headerImages.Get());
     m_items.SetSortCallback([this](LPARAM first, LPARAM second, int column, int state) {
         return CompareRows(first, second, column, state);
     });
@@ -103,6 +102,8 @@ BOOL CItemListDlg::OnInitDialog()
         FillFilterList(m_resistances, resistances, nullptr);
         FillFilterList(m_properties, properties, nullptr);
     }
+    // After the small image list, which the list view also hands to its header.
+    m_items.SetHeaderImageList(m_headerImages.Get());
     for (int column = 0; column < itemlist::kColumnCount; ++column) {
         const itemlist::ColumnHeader& header = itemlist::kColumns[static_cast<size_t>(column)];
         m_items.InsertColumn(column, Widen(header.name).c_str(), header.image);
