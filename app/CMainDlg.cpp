@@ -2,6 +2,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
+#include "items/CItemListDlg.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
@@ -143,6 +144,7 @@ bool CMainDlg::ViewerExists(int id)
 {
     switch (id) {
     case IDC_ITEM_VIEWER:
+    case IDC_ITEM_LIST:
     case IDC_MONSTER_VIEWER:
         return true;
     default:
@@ -155,6 +157,9 @@ void CMainDlg::OpenViewer(int id)
     switch (id) {
     case IDC_ITEM_VIEWER:
         CViewerDialog::Open<CItemViewerDlg>();
+        break;
+    case IDC_ITEM_LIST:
+        CViewerDialog::Open<CItemListDlg>();
         break;
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();

@@ -6,6 +6,7 @@
 #include "app/CViewerApp.h"
 #include "app/WinPlatform.h"
 #include "gamedata/CGameData.h"
+#include "items/CItemListDlg.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
 #include "items/ItemRecord.h"
@@ -75,6 +76,36 @@ int ShowMonsterViewer(const CGameData&, int chosen)
     return 0;
 }
 
+// Runs the message loop until window is gone.
+void RunUntilClosed(HWND window)
+{
+    MSG message;
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0)
+        if (!CDialog::RouteDialogMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+}
+
+// Every item with the filter shown, sorted by damage, strongest first, the first row selected.
+// A number chooses the column to sort by (ascending) instead.
+int ShowItemList(const CGameData&, int column)
+{
+    CItemListDlg* list = CViewerDialog::Open<CItemListDlg>();
+    if (!list)
+        return 1;
+    const HWND window = list->Handle();
+    CExtListCtrl& items = list->List();
+    const int sortColumn = column >= 0 ? column : itemlist::kDamage;
+    items.OnColumnClick(sortColumn);
+    if (column < 0)
+        items.OnColumnClick(sortColumn);
+    CListView(items.Handle()).SelectItem(0);
+    SetFocus(items.Handle());
+    RunUntilClosed(window);
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -83,6 +114,7 @@ struct ShotCase {
 constexpr ShotCase kCases[] = {
     {L"item", ShowItemViewer},
     {L"monster", ShowMonsterViewer},
+    {L"itemlist", ShowItemList},
 };
 
 bool WriteCaseNames(const wchar_t* path)
