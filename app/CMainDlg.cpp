@@ -1,4 +1,6 @@
 #include "app/CMainDlg.h"
+#include "app/CAboutDlg.h"
+#include "app/CPictureViewerDlg.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
@@ -10,7 +12,6 @@
 #include "ui/ImageLists.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {}
 
@@ -32,8 +33,6 @@ BOOL CMainDlg::OnInitDialog()
         WindowDc screen(nullptr);
         m_captionHeight = -MulDiv(font.lfHeight, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     }
-
-    std::srand(GetTickCount());
 
     for (size_t i = 0; i < kButtonIds.size(); ++i) {
         m_buttons[i].Attach(Item(kButtonIds[i]));
@@ -87,7 +86,9 @@ void CMainDlg::Decorate()
     if (!game)
         return;
     const Colour face = GetSysColor(COLOR_3DFACE);
-    const mainpictures::Random random = [] { return std::rand(); };
+    // Seeded anew at every start, so that the window looks different from run to run.
+    mainpictures::SeededRandom generator(GetTickCount());
+    const mainpictures::Random random = [&generator] { return generator(); };
 
     SetButtonIcon(IDC_ITEM_VIEWER, mainpictures::ItemViewerIcon(game->m_iconImages.Count(), random));
     SetButtonIcon(IDC_MAP_VIEWER, mainpictures::kMapViewerIcon);
@@ -146,6 +147,8 @@ bool CMainDlg::ViewerExists(int id)
     case IDC_ITEM_VIEWER:
     case IDC_ITEM_LIST:
     case IDC_MONSTER_VIEWER:
+    case IDC_PIC_VIEWER:
+    case IDC_ABOUT:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -164,6 +167,14 @@ void CMainDlg::OpenViewer(int id)
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();
         break;
+    case IDC_PIC_VIEWER:
+        CViewerDialog::Open<CPictureViewerDlg>();
+        break;
+    case IDC_ABOUT: {
+        CAboutDlg about;
+        about.DoModal(Handle());
+        break;
+    }
     default:
         break;
     }

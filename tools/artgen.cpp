@@ -1,8 +1,10 @@
 // artgen FOLDER: draws the program's own bitmaps and icons and writes each into FOLDER, named
-// by its resource id ("bitmap<id>.bmp", "icon<id>.ico"). One function per resource; add new
+// by its resource id ("bitmap<id>.bmp", "icon<id>.ico"), and the About box's coded text
+// ("about_text.inc"). One function per resource; add new
 // bitmaps to the table below and new icons to ProgramIcons.
 
 #include "gamedata/BmpFile.h"
+#include "tools/art/AboutText.h"
 #include "tools/art/ItemArt.h"
 #include "tools/art/MapArt.h"
 #include "tools/art/MonsterArt.h"
@@ -110,6 +112,17 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
             return 1;
         }
+    }
+    // The About box's coded text, as the bytes of a C array.
+    std::optional<std::vector<uint8_t>> about = art::CodedAboutText();
+    std::string path = (std::filesystem::path(argv[1]) / "about_text.inc").string();
+    std::ofstream out(path, std::ios::trunc);
+    for (size_t i = 0; about && i < about->size(); ++i)
+        out << static_cast<int>((*about)[i]) << (i % 16 == 15 ? ",\n" : ",");
+    out << "\n";
+    if (!about || !out) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+        return 1;
     }
     return 0;
 }

@@ -3,10 +3,13 @@
 // photographs it; a number after the case chooses the record. "tallowmark-shots --list FILE"
 // writes the case names into FILE, one a line.
 
+#include "app/CAboutDlg.h"
+#include "app/CPictureViewerDlg.h"
 #include "app/CViewerApp.h"
 #include "app/WinPlatform.h"
 #include "gamedata/CGameData.h"
 #include "items/CItemListDlg.h"
+#include "gamedata/PictureSets.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
 #include "items/ItemRecord.h"
@@ -76,7 +79,7 @@ int ShowMonsterViewer(const CGameData&, int chosen)
     return 0;
 }
 
-// Runs the message loop until window is gone.
+// Runs the thread's messages until the window is gone.
 void RunUntilClosed(HWND window)
 {
     MSG message;
@@ -106,6 +109,42 @@ int ShowItemList(const CGameData&, int column)
     return 0;
 }
 
+// The picture set with the most pixels in all its frames (on the demo, the night over the
+// castle, with twinkling stars), on its second frame; a number chooses the set by its place in
+// the list.
+int ShowPictureViewer(const CGameData& game, int chosen)
+{
+    CGameData& store = *GetGameData();
+    const std::vector<std::string> names = picturesets::ListPictureFiles(game.m_installPath);
+    std::string name;
+    long long most = -1;
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::vector<Image> frames;
+        store.LoadPicByName(names[i], frames, 1, 0, 0, 0);
+        long long pixels = 0;
+        for (const Image& frame : frames)
+            pixels += static_cast<long long>(frame.Width()) * frame.Height();
+        if (chosen == static_cast<int>(i) || (chosen < 0 && pixels > most)) {
+            most = pixels;
+            name = names[i];
+        }
+    }
+    CPictureViewerDlg* viewer = CViewerDialog::Open<CPictureViewerDlg>();
+    if (!viewer)
+        return 1;
+    viewer->SelectSet(name);
+    SendDlgItemMessageW(viewer->Handle(), IDC_PICTURE_NEXT, BM_CLICK, 0, 0);
+    RunUntilClosed(viewer->Handle());
+    return 0;
+}
+
+int ShowAboutBox(const CGameData&, int)
+{
+    CAboutDlg about;
+    about.DoModal(nullptr);
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -115,6 +154,8 @@ constexpr ShotCase kCases[] = {
     {L"item", ShowItemViewer},
     {L"monster", ShowMonsterViewer},
     {L"itemlist", ShowItemList},
+    {L"pictures", ShowPictureViewer},
+    {L"about", ShowAboutBox},
 };
 
 bool WriteCaseNames(const wchar_t* path)

@@ -79,7 +79,9 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
         EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE,
-                  id == IDC_ITEM_VIEWER || id == IDC_ITEM_LIST || id == IDC_MONSTER_VIEWER) << id;
+                  id == IDC_ITEM_VIEWER || id == IDC_ITEM_LIST || id == IDC_MONSTER_VIEWER || id == IDC_PIC_VIEWER ||
+                      id == IDC_ABOUT)
+            << id;
     DestroyWindow(main.Handle());
 }
 
