@@ -4,6 +4,7 @@
 #include "gamedata/ResourceStrings.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
+#include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
@@ -143,6 +144,7 @@ bool CMainDlg::ViewerExists(int id)
     switch (id) {
     case IDC_ITEM_VIEWER:
     case IDC_MONSTER_VIEWER:
+    case IDC_MAP_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -157,6 +159,9 @@ void CMainDlg::OpenViewer(int id)
         break;
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();
+        break;
+    case IDC_MAP_VIEWER:
+        CViewerDialog::Open<CMapViewerDlg>();
         break;
     default:
         break;
