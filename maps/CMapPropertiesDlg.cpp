@@ -84,7 +84,9 @@ BOOL CMapPropertiesDlg::OnInitDialog()
         return LRESULT{0};
     });
     BindNotify(IDC_CELL_CHAINS, TVN_ITEMEXPANDINGW, [this](NMHDR& header) { return OnExpanding(header); });
-    return TRUE;
+    // The chains are what the keyboard explores first.
+    SetFocus(m_tree.Handle());
+    return FALSE;
 }
 
 // The legend pictures beside the labels and the cell's own tile, when the viewer gave its tiles.

@@ -191,7 +191,7 @@ TEST_F(MapWindows, ViewerOpensOnMapZeroWithThePanelShownAndNothingMarked)
     EXPECT_EQ(SendMessageW(Item(IDC_MAP_LIST), CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(Text(IDC_MAP_LIST).substr(0, 5), L"{00} ");
     EXPECT_NE(m_viewer->ShownBitmap(), nullptr);
-    EXPECT_EQ(Text(IDC_MAP_PANEL_BUTTON), Widen(ResourceString(22)));
+    EXPECT_EQ(Text(IDC_MAP_PANEL_BUTTON), L"Hide filter controls &>>");
     for (int id : kOptionIds) {
         EXPECT_FALSE(Checked(id)) << id;
         EXPECT_TRUE(IsWindowVisible(Item(id))) << id;
@@ -261,7 +261,7 @@ TEST_F(MapWindows, OptionsAndThePanelSurviveClosingAndALongerValueIsIgnored)
     Click(IDC_MAP_PANEL_BUTTON);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MAP_SHOW_FIGHTS)));
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MAP_SEPARATOR)));
-    EXPECT_EQ(Text(IDC_MAP_PANEL_BUTTON), Widen(ResourceString(23)));
+    EXPECT_EQ(Text(IDC_MAP_PANEL_BUTTON), L"<&< Show filter controls");
     RECT hidden{}, button{};
     GetWindowRect(m_viewer->PictureWindow(), &hidden);
     GetWindowRect(Item(IDC_MAP_PANEL_BUTTON), &button);
