@@ -98,13 +98,14 @@ void OpenMapProperties(HWND owner, const MapCell& cell, const MapTileSet* tiles)
 } // namespace
 
 CMapViewerDlg::CMapViewerDlg()
-    : CViewerDialog(IDD_MAP_VIEWER), m_state(ReadStoredState()), m_renderer(*GetGameData())
+    : CResizableDlg(IDD_MAP_VIEWER, kPlacementName), m_state(ReadStoredState()), m_renderer(*GetGameData())
 {
     m_openCell = [this](HWND owner, const MapCell& cell) { OpenMapProperties(owner, cell, &m_tiles); };
 }
 
 BOOL CMapViewerDlg::OnInitDialog()
 {
+    CResizableDlg::OnInitDialog();
     CGameData& game = *GetGameData();
     SetChecks();
     SetWindowIcons();
@@ -120,6 +121,7 @@ BOOL CMapViewerDlg::OnInitDialog()
 
     if (m_picture.ReplaceControl(Handle(), IDC_MAP_PICTURE))
         m_picture.SetPassMouse(true);
+    SetAnchors();
     Redraw(false);
     // The stored state is the one the toggle brings.
     m_state.SetPanelHidden(!m_state.PanelHidden());
@@ -132,6 +134,18 @@ BOOL CMapViewerDlg::OnInitDialog()
     BindClick(IDC_MAP_SHOW_BATTLE_MASK, [this] { OnBattleMask(); });
     BindClick(IDC_MAP_PANEL_BUTTON, [this] { TogglePanel(); });
     return TRUE;
+}
+
+// The map grows both ways, the list and the hover text grow wider, the text follows the bottom;
+// the panel and its button keep to the right edge.
+void CMapViewerDlg::SetAnchors()
+{
+    AddAnchor(IDC_MAP_PICTURE, kStretchRight | kStretchDown);
+    AddAnchor(IDC_MAP_LIST, kStretchRight);
+    AddAnchor(IDC_MAP_HOVER, kStretchRight | kMoveDown);
+    AddAnchor(IDC_MAP_PANEL_BUTTON, kMoveRight);
+    for (int id : PanelControls())
+        AddAnchor(id, kMoveRight);
 }
 
 // The window's icons are the map picture of the small item images.
@@ -288,13 +302,13 @@ bool CMapViewerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     switch (message) {
     case WM_MOUSEMOVE:
         OnMouseMove(point);
-        return false;
+        break;
     case WM_LBUTTONDOWN:
         OnClick(point);
-        return false;
+        break;
     case WM_CONTEXTMENU:
         if (!OverPicture(point))
-            return false;
+            break;
         m_picture.ShowContextMenu(point);
         result = TRUE;
         return true;
@@ -302,19 +316,20 @@ bool CMapViewerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     case WM_MOUSEHWHEEL:
         // Wheel turns reach the dialog from the control with the focus; over the map they scroll it.
         if (!OverPicture(point))
-            return false;
+            break;
         m_picture.Wheel(GET_WHEEL_DELTA_WPARAM(wParam),
                         message == WM_MOUSEHWHEEL || (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0);
         result = TRUE;
         return true;
     default:
-        return false;
+        break;
     }
+    return CResizableDlg::OnMessage(message, wParam, lParam, result);
 }
 
 void CMapViewerDlg::OnSize(UINT type, int width, int height)
 {
-    CViewerDialog::OnSize(type, width, height);
+    CResizableDlg::OnSize(type, width, height);
     if (type == SIZE_MINIMIZED || !m_picture.Handle())
         return;
     const POINT scrolled = m_picture.GetScrollPosition();
@@ -328,4 +343,5 @@ void CMapViewerDlg::OnDestroy()
     m_picture.SetBitmap(nullptr);
     m_bitmap.Reset();
     m_tiles = {};
+    CResizableDlg::OnDestroy();
 }

@@ -6,13 +6,13 @@
 #include "maps/MapTileSet.h"
 #include "maps/MapViewerContent.h"
 #include "ui/CScrollPictureWnd.h"
-#include "ui/Dialog.h"
+#include "ui/CResizableDlg.h"
 #include "ui/Handles.h"
 
 #include <functional>
 #include <vector>
 
-class CMapViewerDlg : public CViewerDialog {
+class CMapViewerDlg : public CResizableDlg {
 public:
     // Reads the stored view state.
     CMapViewerDlg();
@@ -39,6 +39,7 @@ protected:
 
 private:
     void SetWindowIcons();
+    void SetAnchors();
     void SetLegendPictures();
     void SetChecks() const;
     void OnOption();

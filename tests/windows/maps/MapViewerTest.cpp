@@ -290,6 +290,44 @@ TEST_F(MapWindows, OptionsAndThePanelSurviveClosingAndALongerValueIsIgnored)
     EXPECT_TRUE(IsWindowVisible(Item(IDC_MAP_SHOW_LADDERS)));
 }
 
+TEST_F(MapWindows, TheMapGrowsWithTheWindowAndThePlacementIsKept)
+{
+    ASSERT_TRUE(Open());
+    RECT window{}, picture{}, fights{};
+    GetWindowRect(m_viewer->Handle(), &window);
+    GetWindowRect(m_viewer->PictureWindow(), &picture);
+    GetWindowRect(Item(IDC_MAP_SHOW_FIGHTS), &fights);
+    SetWindowPos(m_viewer->Handle(), nullptr, 0, 0, window.right - window.left + 100, window.bottom - window.top + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT grown{}, moved{};
+    GetWindowRect(m_viewer->PictureWindow(), &grown);
+    GetWindowRect(Item(IDC_MAP_SHOW_FIGHTS), &moved);
+    EXPECT_EQ(grown.right - grown.left, picture.right - picture.left + 100);
+    EXPECT_EQ(grown.bottom - grown.top, picture.bottom - picture.top + 60);
+    EXPECT_EQ(moved.left, fights.left + 100);
+    EXPECT_EQ(moved.top, fights.top) << "the panel keeps to the top";
+    // Hidden, the panel leaves the map its room at the new size too.
+    Click(IDC_MAP_PANEL_BUTTON);
+    RECT button{};
+    GetWindowRect(Item(IDC_MAP_PANEL_BUTTON), &button);
+    GetWindowRect(m_viewer->PictureWindow(), &grown);
+    EXPECT_EQ(grown.right, button.right);
+    Close();
+
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Tallowmark\\DialogsData\\WizMapViewer", 0, KEY_QUERY_VALUE,
+                            &key),
+              ERROR_SUCCESS);
+    DWORD size = 0;
+    EXPECT_EQ(RegQueryValueExW(key, L"Placement", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(size, 44u);
+    ASSERT_TRUE(Open());
+    RECT reopened{};
+    GetWindowRect(m_viewer->Handle(), &reopened);
+    EXPECT_EQ(reopened.right - reopened.left, window.right - window.left + 100);
+}
+
 TEST_F(MapWindows, HoverNamesTheCellAndItsEventsAndAClickOpensOnlyCellsWithEvents)
 {
     ASSERT_TRUE(Open());
