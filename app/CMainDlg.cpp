@@ -7,6 +7,7 @@
 #include "items/CItemListDlg.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
+#include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
@@ -149,6 +150,7 @@ bool CMainDlg::ViewerExists(int id)
     case IDC_MONSTER_VIEWER:
     case IDC_PIC_VIEWER:
     case IDC_ABOUT:
+    case IDC_MAP_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -175,6 +177,9 @@ void CMainDlg::OpenViewer(int id)
         about.DoModal(Handle());
         break;
     }
+    case IDC_MAP_VIEWER:
+        CViewerDialog::Open<CMapViewerDlg>();
+        break;
     default:
         break;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // A window that shows one bitmap at its natural size, with scroll bars where it does not fit,
-// in place of a static control of a dialog template; its context menu saves the picture.
+// in place of a static control of a dialog template; its context menu saves the picture. The
+// mouse wheel scrolls it (sideways with Shift), and so do the arrow and page keys when it has
+// the focus.
 
 #include "ui/SubclassedWindow.h"
 
@@ -26,6 +28,11 @@ public:
     // The pixels a scroll arrow moves; 0 gives the default step.
     void SetLineSteps(int horizontal, int vertical);
 
+    // Scrolls by a wheel turn (WHEEL_DELTA a notch), sideways when horizontal is set.
+    void Wheel(int delta, bool horizontal);
+    // The menu that saves the picture, at a point of the screen; nothing without a picture.
+    void ShowContextMenu(POINT screen);
+
     bool IsScrollBarShown(bool vertical) const { return vertical ? m_verticalShown : m_horizontalShown; }
     HWND ScrollBar(bool vertical) const { return vertical ? m_vertical : m_horizontal; }
 
@@ -39,7 +46,7 @@ private:
     void Scroll(bool vertical, int request);
     int MaxOffset(bool vertical) const;
     void Paint(HDC dc) const override;
-    void ShowContextMenu(POINT screen);
+    bool OnKey(UINT key);
 
     HWND m_vertical = nullptr;
     HWND m_horizontal = nullptr;
@@ -47,6 +54,7 @@ private:
     SIZE m_size{};
     POINT m_offset{};
     int m_lineStep[2] = {0, 0}; // horizontal, vertical
+    int m_wheelRest[2] = {0, 0}; // parts of a notch not yet scrolled
     bool m_verticalShown = false;
     bool m_horizontalShown = false;
     bool m_fitWidth = false;

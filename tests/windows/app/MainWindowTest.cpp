@@ -79,8 +79,8 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
         EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE,
-                  id == IDC_ITEM_VIEWER || id == IDC_ITEM_LIST || id == IDC_MONSTER_VIEWER || id == IDC_PIC_VIEWER ||
-                      id == IDC_ABOUT)
+                  id == IDC_ITEM_VIEWER || id == IDC_ITEM_LIST || id == IDC_MONSTER_VIEWER || id == IDC_MAP_VIEWER ||
+                      id == IDC_PIC_VIEWER || id == IDC_ABOUT)
             << id;
     DestroyWindow(main.Handle());
 }
