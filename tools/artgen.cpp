@@ -3,7 +3,7 @@
 // bitmaps to the table below and new icons to ProgramIcons.
 
 #include "gamedata/BmpFile.h"
-#include "tools/art/ItemArt.h"
+#include "testing/art/ItemArt.h"
 #include "tools/art/MapArt.h"
 #include "tools/art/MonsterArt.h"
 #include "tools/art/ProgramArt.h"
