@@ -4,7 +4,7 @@
 #include "gamedata/Image.h"
 #include "gamedata/MessageFile.h"
 #include "gamedata/Platform.h"
-#include "maps/MapEvent.h"
+#include "gamedata/MapEvent.h"
 
 #include <array>
 #include <cstdint>

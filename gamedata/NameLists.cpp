@@ -1,7 +1,7 @@
 // CGameData's name lists: loading them from their messages and looking names up.
 
 #include "gamedata/NameLists.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 
 namespace namelist {
 

@@ -4,7 +4,7 @@
 
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "items/ItemRecord.h"
 #include "items/LootRecord.h"
 

@@ -5,7 +5,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
 #include "gamedata/ResourceStrings.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 
 #include <algorithm>
 #include <utility>

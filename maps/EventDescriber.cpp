@@ -4,7 +4,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
 #include "gamedata/ResourceStrings.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "items/ItemRecord.h"
 #include "items/MonsterRecord.h"
 #include "maps/IncidentRecord.h"

@@ -4,7 +4,7 @@
 // a copy of its own.
 
 #include "maps/GameMap.h"
-#include "maps/MapEvent.h"
+#include "gamedata/MapEvent.h"
 
 #include <optional>
 #include <span>

@@ -3,7 +3,7 @@
 // text for the cell under the mouse, and which fields of the properties window become lists.
 
 #include "maps/MapLayout.h"
-#include "maps/MapEvent.h"
+#include "gamedata/MapEvent.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "saves/CharacterLists.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "saves/NpcFields.h"
 #include "saves/SaveText.h"
 

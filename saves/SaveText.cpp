@@ -1,7 +1,7 @@
 #include "saves/SaveText.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "items/ItemRecord.h"
 
 namespace savetext {

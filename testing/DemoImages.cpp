@@ -4,7 +4,7 @@
 #include "gamedata/ImageSetFile.h"
 #include "testing/DemoImages.h"
 #include "testing/DemoPalette.h"
-#include "tools/art/ItemArt.h"
+#include "testing/art/ItemArt.h"
 
 #include <algorithm>
 #include <map>

@@ -4,7 +4,7 @@
 
 #include "gamedata/ScenarioFile.h"
 #include "testing/GameBuilder.h"
-#include "tools/art/ItemArt.h"
+#include "testing/art/ItemArt.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,7 +4,7 @@
 
 #include "gamedata/Image.h"
 #include "gamedata/PicFile.h"
-#include "maps/MapEvent.h"
+#include "gamedata/MapEvent.h"
 #include "testing/ByteWriter.h"
 #include "testing/SaveBuilder.h"
 

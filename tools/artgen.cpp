@@ -4,8 +4,8 @@
 // bitmaps to the table below and new icons to ProgramIcons.
 
 #include "gamedata/BmpFile.h"
+#include "testing/art/ItemArt.h"
 #include "tools/art/AboutText.h"
-#include "tools/art/ItemArt.h"
 #include "tools/art/MapArt.h"
 #include "tools/art/MonsterArt.h"
 #include "tools/art/ProgramArt.h"

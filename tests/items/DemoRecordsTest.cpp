@@ -4,7 +4,7 @@
 #include "items/LootRecord.h"
 #include "items/MonsterText.h"
 #include "testing/GameBuilder.h"
-#include "tools/art/ItemArt.h"
+#include "testing/art/ItemArt.h"
 
 #include <gtest/gtest.h>
 #include <set>

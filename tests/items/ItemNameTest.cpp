@@ -1,6 +1,6 @@
 // Stored item names made readable.
 
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 
 #include <gtest/gtest.h>
 

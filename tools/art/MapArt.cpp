@@ -1,8 +1,8 @@
 // Map marks and event tree icons, drawn with the item painter in the same shaded style.
 
 #include "tools/art/MapArt.h"
-#include "tools/art/ItemArt.h"
-#include "tools/art/Painter.h"
+#include "testing/art/ItemArt.h"
+#include "testing/art/Painter.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,7 +2,7 @@
 // the icons' light and outline; the window icon is painted like the program's own.
 
 #include "tools/art/MonsterArt.h"
-#include "tools/art/Painter.h"
+#include "testing/art/Painter.h"
 
 #include <cmath>
 

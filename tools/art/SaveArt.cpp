@@ -1,5 +1,5 @@
 #include "tools/art/SaveArt.h"
-#include "tools/art/Painter.h"
+#include "testing/art/Painter.h"
 
 #include <cmath>
 #include <numbers>

@@ -3,7 +3,7 @@
 #include "gamedata/BmpFile.h"
 #include "gamedata/Format.h"
 #include "gamedata/ResourceStrings.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "items/ItemRecord.h"
 #include "items/LootList.h"
 #include "items/TextForms.h"

@@ -1,8 +1,8 @@
 // The item catalogue: each picture drawn from a few shaded shapes. Weapons lie on the diagonal,
 // handle at the bottom left; everything else stands upright.
 
-#include "tools/art/ItemArt.h"
-#include "tools/art/Painter.h"
+#include "testing/art/ItemArt.h"
+#include "testing/art/Painter.h"
 
 #include <algorithm>
 #include <cmath>

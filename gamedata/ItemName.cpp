@@ -1,4 +1,4 @@
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/art/Painter.h"
+#include "testing/art/Painter.h"
 
 #include <algorithm>
 #include <cmath>
