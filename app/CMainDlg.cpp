@@ -5,6 +5,7 @@
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
+#include "saves/CSaveFileViewerDlg.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
 
@@ -143,6 +144,7 @@ bool CMainDlg::ViewerExists(int id)
     switch (id) {
     case IDC_ITEM_VIEWER:
     case IDC_MONSTER_VIEWER:
+    case IDC_SAVE_FILES_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -157,6 +159,9 @@ void CMainDlg::OpenViewer(int id)
         break;
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();
+        break;
+    case IDC_SAVE_FILES_VIEWER:
+        CViewerDialog::Open<CSaveFileViewerDlg>();
         break;
     default:
         break;

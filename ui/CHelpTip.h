@@ -8,7 +8,8 @@
 
 class CHelpTip {
 public:
-    CHelpTip() = default;
+    // timer: the owner's timer that hides the text.
+    explicit CHelpTip(UINT_PTR timer = kTimer) : m_timer(timer) {}
     ~CHelpTip();
     CHelpTip(const CHelpTip&) = delete;
     CHelpTip& operator=(const CHelpTip&) = delete;
@@ -18,6 +19,7 @@ public:
     bool Create(HWND owner);
     void Destroy();
     void AddTool(int tool, const std::wstring& text);
+    void RemoveTool(int tool);
     // Shows the tool's text next to anchor, lines wrapped at maxWidth pixels (not at all when
     // negative), and starts the owner's timer to hide it after milliseconds.
     void Show(int tool, HWND anchor, int maxWidth, UINT milliseconds);
@@ -28,6 +30,7 @@ public:
     int ShownTool() const { return m_shown; } // 0: none
 
 private:
+    UINT_PTR m_timer;
     HWND m_owner = nullptr;
     HWND m_tip = nullptr;
     int m_shown = 0;
