@@ -203,6 +203,7 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
     if (kind == SaveFileKind::NotRecognised) {
         Report(m_save.FailureMessage());
         ForgetSpellTree();
+        UpdateButtons();
         return;
     }
     const HWND window = Handle();
@@ -218,6 +219,7 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
         ShowSelected();
     }
     SetFocus(characters.Handle());
+    UpdateButtons();
 }
 
 void CSaveFileViewerDlg::Clear()
@@ -474,12 +476,10 @@ bool CSaveFileViewerDlg::OnCommand(int id, int code, HWND)
         if (game)
             LoadFile(m_chooseFile ? m_chooseFile()
                                   : ChooseSaveFile(*game, Handle(), m_options & viewoptions::kLatestFileType));
-        UpdateButtons();
         return true;
     case IDC_SAVE_OPEN_GUILD:
         if (game)
             LoadFile(savefile::GuildFilePath(game->m_installPath, game->m_isGold));
-        UpdateButtons();
         return true;
     case IDC_SAVE_ANIMATION:
         SetOption(viewoptions::kAnimation, typed::Button(Handle(), id).Checked());

@@ -22,7 +22,8 @@ class CSaveFileViewerDlg : public CViewerDialog {
 public:
     CSaveFileViewerDlg();
 
-    // Loads the file as "Open file..." does with the path chosen; an empty path does nothing.
+    // Loads the file as "Open file..." does with the path chosen, then sets the buttons' states;
+    // an empty path does nothing.
     void LoadFile(const std::string& path);
     // Shows the character of the entry selected in the character list.
     void ShowSelected();
@@ -33,7 +34,7 @@ public:
     HTREEITEM RealmItem(int realm) const { return m_realms[static_cast<size_t>(realm)]; }
     const CHelpTip& HelpTip() const { return m_help; }
     const CHelpTip& ConditionTip() const { return m_conditionTip; }
-    HWND ConditionIcon(int k) const { return m_conditions[static_cast<size_t>(k)].Handle(); }
+    HWND ConditionPanel(int k) const { return m_conditions[static_cast<size_t>(k)].Handle(); }
     HBITMAP Portrait() const { return m_portraitBitmap.Get(); }
     // The character shown, or null.
     const SavedCharacter* Shown() const;

@@ -277,7 +277,6 @@ TEST_F(SaveViewer, ShowsTheSheetInItsColours)
     EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 0, 1), "10%");
     EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 0, 2), "25%");
     EXPECT_EQ(Text(IDC_SAVE_WEAPON1), "Skill 9") << "no weapon: the unarmed skill";
-    EXPECT_NE(m_viewer->Portrait(), nullptr);
 }
 
 TEST_F(SaveViewer, SpellTreeFollowsItsCheckBoxesAndAnimatesWhereItStood)
@@ -321,9 +320,9 @@ TEST_F(SaveViewer, ConditionTipsFollowTheMouseAndHelpHides)
     SaveCharacter c = Named("Sick");
     c.conditions[0] = 3, c.conditions[5] = 4;
     m_viewer->LoadFile(Write("sick.dbs", gamebuild::SaveFileBytes(savetest::OneCharacter(c))));
-    EXPECT_TRUE(IsWindowVisible(m_viewer->ConditionIcon(0)));
-    EXPECT_TRUE(IsWindowVisible(m_viewer->ConditionIcon(1)));
-    EXPECT_FALSE(IsWindowVisible(m_viewer->ConditionIcon(2)));
+    EXPECT_TRUE(IsWindowVisible(m_viewer->ConditionPanel(0)));
+    EXPECT_TRUE(IsWindowVisible(m_viewer->ConditionPanel(1)));
+    EXPECT_FALSE(IsWindowVisible(m_viewer->ConditionPanel(2)));
 
     const HWND window = m_viewer->Handle();
     auto moveTo = [window](HWND icon, int dx) {
@@ -333,7 +332,7 @@ TEST_F(SaveViewer, ConditionTipsFollowTheMouseAndHelpHides)
         ScreenToClient(window, &at);
         SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     };
-    moveTo(m_viewer->ConditionIcon(1), 0);
+    moveTo(m_viewer->ConditionPanel(1), 0);
     EXPECT_EQ(m_viewer->ConditionTip().ShownTool(), 2);
     EXPECT_EQ(GetCapture(), window);
     wchar_t tip[128] = {};
@@ -344,7 +343,7 @@ TEST_F(SaveViewer, ConditionTipsFollowTheMouseAndHelpHides)
     info.lpszText = tip;
     SendMessageW(m_viewer->ConditionTip().Handle(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(Narrow(tip), "Stoned, power 4");
-    moveTo(m_viewer->ConditionIcon(1), 200);
+    moveTo(m_viewer->ConditionPanel(1), 200);
     EXPECT_EQ(m_viewer->ConditionTip().ShownTool(), 0);
     EXPECT_NE(GetCapture(), window);
 
@@ -431,7 +430,7 @@ TEST_F(CharacterDialogs, ProfessionsByGenderWithRequirementsMetExactly)
         EXPECT_EQ(Narrow(title), "Vala vs Professions");
         // Profession 1 needs intelligence 12, met exactly; the race's base (10) is lower, so
         // the requirement shows.
-        EXPECT_EQ(Cell(list, 1, 0), "CALLING 1");
+        EXPECT_EQ(Cell(list, 1, 0), "Calling 1");
         EXPECT_EQ(Cell(list, 1, 2), "12");
         EXPECT_EQ(dialog.Rows()[1].cells[1].shade, Shade::Allowed);
     });
