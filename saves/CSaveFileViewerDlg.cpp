@@ -183,8 +183,8 @@ void CSaveFileViewerDlg::Report(const std::string& text) const
 {
     if (m_report)
         m_report(text);
-    else
-        MessageBoxW(Handle(), Widen(text).c_str(), L"Tallowmark", MB_OK | MB_ICONERROR);
+    else if (CGameData* game = GetGameData())
+        game->ShowError(text);
 }
 
 void CSaveFileViewerDlg::LoadFile(const std::string& path)

@@ -43,7 +43,7 @@ public:
     using WorldOpener = std::function<void(HWND owner, const std::string& path)>;
     static void SetWorldOpener(WorldOpener opener) { WorldOpenerSlot() = std::move(opener); }
 
-    // Where the load messages go (a stop-icon message box unless replaced), and what "&Open
+    // Where the load messages go (the store's error box unless replaced), and what "&Open
     // file..." asks for a path (the store's open dialog unless replaced).
     void SetReporter(std::function<void(const std::string&)> report) { m_report = std::move(report); }
     void SetFileChooser(std::function<std::string()> choose) { m_chooseFile = std::move(choose); }

@@ -94,7 +94,8 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     ASSERT_TRUE(main.Create(nullptr));
     for (int id : CMainDlg::kButtonIds)
         EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE,
-                  id == IDC_ITEM_VIEWER || id == IDC_MONSTER_VIEWER) << id;
+                  id == IDC_ITEM_VIEWER || id == IDC_MONSTER_VIEWER ||
+                      id == IDC_SAVE_FILES_VIEWER) << id;
     DestroyWindow(main.Handle());
 }
 
