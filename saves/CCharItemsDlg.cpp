@@ -3,9 +3,10 @@
 #include "gamedata/Format.h"
 #include "items/ItemViewerLink.h"
 #include "res/resource.h"
-#include "saves/TypedControls.h"
+#include "ui/Controls.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
+#include "ui/WinText.h"
 
 namespace {
 constexpr int kPanelIcon = 99; // of the program's item icons
@@ -32,14 +33,24 @@ BOOL CCharItemsDlg::OnInitDialog()
         m_icon.SetBitmap(CreateBitmapFromImage(shown).Release(), true);
     }
 
-    const typed::ListView first(window, IDC_ITEMS_FIRST), second(window, IDC_ITEMS_SECOND);
-    const int width = first.ClientWidth(), name = width / 2, mark = (width / 2) / 3;
-    first.AddColumn("name", name);
-    first.AddColumn("equip", mark);
-    first.AddColumn("curse", mark);
-    first.AddColumn("N", mark, LVCFMT_RIGHT);
-    second.AddColumn("name", name);
-    second.AddColumn("N", second.ClientWidth() - name, LVCFMT_RIGHT);
+    m_first.AttachToDialog(window, IDC_ITEMS_FIRST);
+    m_second.AttachToDialog(window, IDC_ITEMS_SECOND);
+    for (int id : {IDC_ITEMS_FIRST, IDC_ITEMS_SECOND})
+        BindNotify(id, NM_DBLCLK, [this, id](NMHDR& header) {
+            OnDoubleClick(id, reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
+            return LRESULT{0};
+        });
+    const CListView first(window, IDC_ITEMS_FIRST), second(window, IDC_ITEMS_SECOND);
+    RECT client{};
+    GetClientRect(first.Handle(), &client);
+    const int width = client.right, name = width / 2, mark = (width / 2) / 3;
+    first.InsertColumn(0, "name", name, LVCFMT_LEFT);
+    first.InsertColumn(1, "equip", mark, LVCFMT_LEFT);
+    first.InsertColumn(2, "curse", mark, LVCFMT_LEFT);
+    first.InsertColumn(3, "N", mark, LVCFMT_RIGHT);
+    GetClientRect(second.Handle(), &client);
+    second.InsertColumn(0, "name", name, LVCFMT_LEFT);
+    second.InsertColumn(1, "N", client.right - name, LVCFMT_RIGHT);
     const CharacterItemLists lists = BuildCharacterItems(*game, m_record);
     Fill(IDC_ITEMS_FIRST, lists.first, true);
     Fill(IDC_ITEMS_SECOND, lists.second, false);
@@ -48,26 +59,26 @@ BOOL CCharItemsDlg::OnInitDialog()
 
 void CCharItemsDlg::Fill(int id, const std::vector<CharacterItemRow>& rows, bool first) const
 {
-    const typed::ListView list(Handle(), id);
+    const CListView list(Handle(), id);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     if (const CGameData* game = GetGameData())
         list.SetImageList(SharedImageList(game->m_itemImagesSmall), LVSIL_SMALL);
     for (const CharacterItemRow& row : rows) {
-        const int at = list.Add(row.name, row.image, row.data);
+        const int at = list.InsertItem(list.GetItemCount(), row.name, row.image, row.data);
         if (first) {
-            list.SetText(at, 1, row.equipped);
-            list.SetText(at, 2, row.cursed);
+            list.SetItemText(at, 1, row.equipped);
+            list.SetItemText(at, 2, row.cursed);
         }
-        list.SetText(at, first ? 3 : 1, row.count);
+        list.SetItemText(at, first ? 3 : 1, row.count);
     }
 }
 
 void CCharItemsDlg::OnDoubleClick(int id, int row)
 {
-    const typed::ListView list(Handle(), id);
-    if (row < 0 || row >= list.Count())
+    const CListView list(Handle(), id);
+    if (row < 0 || row >= list.GetItemCount())
         return;
-    const LPARAM item = list.Data(row);
+    const LPARAM item = list.GetItemData(row);
     if (item < 0) {
         if (m_report)
             m_report(kNotIdentified);
@@ -77,14 +88,4 @@ void CCharItemsDlg::OnDoubleClick(int id, int row)
     }
     if (m_openItem)
         m_openItem(Handle(), static_cast<int>(item));
-}
-
-bool CCharItemsDlg::OnNotify(NMHDR* header, LRESULT& result)
-{
-    const int id = static_cast<int>(header->idFrom);
-    if ((id != IDC_ITEMS_FIRST && id != IDC_ITEMS_SECOND) || header->code != NM_DBLCLK)
-        return false;
-    OnDoubleClick(id, reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
-    result = 0;
-    return true;
 }

@@ -4,6 +4,7 @@
 
 #include "saves/CharacterLists.h"
 #include "saves/CharacterRecord.h"
+#include "ui/CExtListCtrl.h"
 #include "ui/CImagePanel.h"
 #include "ui/Dialog.h"
 
@@ -23,7 +24,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
     void Fill(int id, const std::vector<CharacterItemRow>& rows, bool first) const;
@@ -31,6 +31,8 @@ private:
 
     CharacterRecord m_record;
     CImagePanel m_icon;
+    CExtListCtrl m_first;
+    CExtListCtrl m_second;
     std::function<void(HWND, int)> m_openItem;
     std::function<void(const std::string&)> m_report;
 };

@@ -2,8 +2,9 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
 #include "res/resource.h"
-#include "saves/TypedControls.h"
+#include "ui/Controls.h"
 #include "ui/ImageLists.h"
+#include "ui/WinText.h"
 
 #include <cstdlib>
 
@@ -20,7 +21,11 @@ BOOL CCharNpcsDlg::OnInitDialog()
     CGameData* game = GetGameData();
     if (!game)
         return TRUE;
-    const typed::ListView list(window, IDC_NPCS_LIST);
+    m_list.AttachToDialog(window, IDC_NPCS_LIST);
+    m_list.SetSortCallback([this](LPARAM first, LPARAM second, int column, int state) {
+        return Compare(first, second, column, state);
+    });
+    const CListView list(window, IDC_NPCS_LIST);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     ImageList icons(kIconSize, kIconSize, kAllianceMask);
     if (std::optional<Image> strip = game->LoadProgramBitmap(IDB_ALLIANCES))
@@ -31,13 +36,15 @@ BOOL CCharNpcsDlg::OnInitDialog()
         }
     // The list owns its image list and destroys it with itself.
     list.SetImageList(CreateImageList(icons).Release(), LVSIL_SMALL);
-    const int width = list.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL);
-    list.AddColumn("NPC", (width / 4) * 3);
-    list.AddColumn("Attitude", width / 4, LVCFMT_RIGHT);
+    RECT client{};
+    GetClientRect(list.Handle(), &client);
+    const int width = client.right - GetSystemMetrics(SM_CXVSCROLL);
+    list.InsertColumn(0, "NPC", (width / 4) * 3, LVCFMT_LEFT);
+    list.InsertColumn(1, "Attitude", width / 4, LVCFMT_RIGHT);
     m_rows = BuildNpcAttitudes(*game, m_record);
     for (const NpcAttitudeRow& row : m_rows) {
-        const int at = list.Add(row.text, row.image, row.data);
-        list.SetText(at, 1, row.attitude);
+        const int at = list.InsertItem(list.GetItemCount(), row.text, row.image, row.data);
+        list.SetItemText(at, 1, row.attitude);
     }
     return TRUE;
 }
@@ -50,36 +57,15 @@ const NpcAttitudeRow* CCharNpcsDlg::RowOf(LPARAM monster) const
     return nullptr;
 }
 
-int CALLBACK CCharNpcsDlg::Compare(LPARAM first, LPARAM second, LPARAM self)
+// The NPC's text, or its attitude as a number; rows that tie keep the monster order.
+int CCharNpcsDlg::Compare(LPARAM first, LPARAM second, int column, int state) const
 {
-    const auto* dialog = reinterpret_cast<const CCharNpcsDlg*>(self);
-    const NpcAttitudeRow* a = dialog->RowOf(first);
-    const NpcAttitudeRow* b = dialog->RowOf(second);
+    const NpcAttitudeRow* a = RowOf(first);
+    const NpcAttitudeRow* b = RowOf(second);
     if (!a || !b)
         return 0;
-    int order = 0;
-    if (dialog->m_sortColumn == 1)
-        order = std::atoi(a->attitude.c_str()) - std::atoi(b->attitude.c_str());
-    else
-        order = a->text.compare(b->text);
+    int order = column == 1 ? std::atoi(a->attitude.c_str()) - std::atoi(b->attitude.c_str()) : a->text.compare(b->text);
     if (order == 0)
         order = a->data < b->data ? -1 : a->data > b->data;
-    return dialog->m_descending ? -order : order;
-}
-
-// A second click on the same header reverses the order.
-void CCharNpcsDlg::SortBy(int column)
-{
-    m_descending = column == m_sortColumn && !m_descending;
-    m_sortColumn = column;
-    typed::ListView(Handle(), IDC_NPCS_LIST).Sort(Compare, reinterpret_cast<LPARAM>(this));
-}
-
-bool CCharNpcsDlg::OnNotify(NMHDR* header, LRESULT& result)
-{
-    if (header->idFrom != IDC_NPCS_LIST || header->code != LVN_COLUMNCLICK)
-        return false;
-    SortBy(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
-    result = 0;
-    return true;
+    return state == CExtListCtrl::kDescending ? -order : order;
 }

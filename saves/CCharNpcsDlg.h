@@ -4,6 +4,7 @@
 
 #include "saves/CharacterLists.h"
 #include "saves/CharacterRecord.h"
+#include "ui/CExtListCtrl.h"
 #include "ui/Dialog.h"
 
 #include <vector>
@@ -17,15 +18,12 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
-    void SortBy(int column);
-    static int CALLBACK Compare(LPARAM first, LPARAM second, LPARAM self);
+    int Compare(LPARAM first, LPARAM second, int column, int state) const;
     const NpcAttitudeRow* RowOf(LPARAM monster) const;
 
     CharacterRecord m_record;
+    CExtListCtrl m_list;
     std::vector<NpcAttitudeRow> m_rows;
-    int m_sortColumn = -1;
-    bool m_descending = false;
 };

@@ -3,8 +3,9 @@
 #include "gamedata/Format.h"
 #include "gamedata/ResourceStrings.h"
 #include "res/resource.h"
-#include "saves/TypedControls.h"
+#include "ui/Controls.h"
 #include "ui/ImageLists.h"
+#include "ui/WinText.h"
 
 namespace {
 
@@ -43,17 +44,20 @@ BOOL CCharProfessionsDlg::OnInitDialog()
     const CGameData* game = GetGameData();
     if (!game)
         return TRUE;
-    const typed::ListView list(window, IDC_PROFESSIONS_LIST);
+    const CListView list(window, IDC_PROFESSIONS_LIST);
     list.SetImageList(SharedImageList(game->m_itemImagesSmall), LVSIL_SMALL);
-    const int width = list.ClientWidth();
+    RECT client{};
+    GetClientRect(list.Handle(), &client);
+    const int width = client.right;
     const std::vector<std::string> columns = ProfessionColumns(*game);
     for (size_t c = 0; c < columns.size(); ++c)
-        list.AddColumn(columns[c], c == 0 ? 2 * (width / 9) : width / 9, c == 0 ? LVCFMT_LEFT : LVCFMT_CENTER);
+        list.InsertColumn(static_cast<int>(c), columns[c], c == 0 ? 2 * (width / 9) : width / 9,
+                          c == 0 ? LVCFMT_LEFT : LVCFMT_CENTER);
     m_rows = ProfessionRows(*game, m_record);
     for (const ProfessionRow& row : m_rows) {
-        const int at = list.Add(row.name, row.icon, row.profession);
+        const int at = list.InsertItem(list.GetItemCount(), row.name, row.icon, row.profession);
         for (size_t a = 0; a < row.cells.size(); ++a)
-            list.SetText(at, static_cast<int>(a) + 1, row.cells[a].text);
+            list.SetItemText(at, static_cast<int>(a) + 1, row.cells[a].text);
     }
     return TRUE;
 }
@@ -85,21 +89,21 @@ void CCharProfessionsDlg::DrawRow(const DRAWITEMSTRUCT& item) const
     const HDC dc = item.hDC;
     const int index = static_cast<int>(item.itemID);
     const ProfessionRow& row = m_rows[item.itemID];
-    const typed::ListView list(item.hwndItem);
+    const CListView list(item.hwndItem);
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
-    const RECT icon = list.IconRect(index);
+    const RECT icon = list.GetItemRect(index, LVIR_ICON);
     if (const CGameData* game = GetGameData())
         ImageList_Draw(SharedImageList(game->m_itemImagesSmall), row.icon, dc, icon.left, icon.top, ILD_NORMAL);
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-    RECT name{icon.right + 1, item.rcItem.top, list.SubItemRect(index, 1).left, item.rcItem.bottom};
+    RECT name{icon.right + 1, item.rcItem.top, list.GetSubItemRect(index, 1).left, item.rcItem.bottom};
     FillRect(dc, &name, GetSysColorBrush(COLOR_WINDOW));
     name.left += 2;
     SetTextColor(dc, TextColour(row.shade));
     const std::wstring text = Widen(row.name);
     DrawTextW(dc, text.c_str(), -1, &name, format);
     for (size_t a = 0; a < row.cells.size(); ++a) {
-        RECT cell = list.SubItemRect(index, static_cast<int>(a) + 1);
+        RECT cell = list.GetSubItemRect(index, static_cast<int>(a) + 1);
         FillRect(dc, &cell, GetSysColorBrush(COLOR_WINDOW));
         cell.right -= kCellMargin;
         SetTextColor(dc, TextColour(row.cells[a].shade));

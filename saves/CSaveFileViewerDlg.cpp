@@ -5,8 +5,8 @@
 #include "saves/CCharItemsDlg.h"
 #include "saves/CCharNpcsDlg.h"
 #include "saves/CCharProfessionsDlg.h"
-#include "saves/TypedControls.h"
 #include "ui/Bitmaps.h"
+#include "ui/Controls.h"
 #include "ui/DwordSetting.h"
 #include "ui/FileDialogs.h"
 #include "ui/ImageLists.h"
@@ -77,11 +77,18 @@ private:
 };
 
 // Name column and value column ("%i") of the attribute and skill lists.
-void AddNameValueColumns(const typed::ListView& list)
+int ClientWidth(const CControl& control)
 {
-    const int width = list.ClientWidth();
-    list.AddColumn("", width - width / 4);
-    list.AddColumn("", width / 4, LVCFMT_RIGHT);
+    RECT client{};
+    GetClientRect(control.Handle(), &client);
+    return client.right;
+}
+
+void AddNameValueColumns(const CListView& list)
+{
+    const int width = ClientWidth(list);
+    list.InsertColumn(0, "", width - width / 4, LVCFMT_LEFT);
+    list.InsertColumn(1, "", width / 4, LVCFMT_RIGHT);
 }
 
 } // namespace
@@ -105,13 +112,15 @@ BOOL CSaveFileViewerDlg::OnInitDialog()
     m_help.AddTool(kHelpTool, Widen(ResourceString(kHelpText)));
     m_conditionTip.Create(window);
     if ((m_helpArt = LoadMappedBitmap(IDB_HELP_BUTTON, kArtMaskColour, GetSysColor(COLOR_BTNFACE))))
-        typed::Button(window, IDC_SAVE_HELP).SetBitmap(m_helpArt.Get());
+        CButton(window, IDC_SAVE_HELP).SetImage(m_helpArt.Get());
     m_bigIcon.Reset(LoadProgramIcon(IDI_SAVE_VIEWER, SM_CXICON, SM_CYICON));
     m_smallIcon.Reset(LoadProgramIcon(IDI_SAVE_VIEWER, SM_CXSMICON, SM_CYSMICON));
-    typed::SetWindowIcons(window, m_bigIcon.Get(), m_smallIcon.Get());
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
     for (const OptionBox& box : kOptionBoxes)
-        typed::Button(window, box.id).Check(m_options & box.bit);
+        CButton(window, box.id).SetCheck(m_options & box.bit);
 
+    BindControls();
     PrepareLists();
     PrepareSpellTree();
     if (m_options & viewoptions::kAnimation)
@@ -130,35 +139,35 @@ void CSaveFileViewerDlg::PrepareLists()
 {
     const HWND window = Handle();
     const CGameData* game = GetGameData();
-    const typed::ListView attributes(window, IDC_SAVE_ATTRIBUTES);
+    const CListView attributes(window, IDC_SAVE_ATTRIBUTES);
     attributes.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     attributes.SetColours(kAttributeText, Rgb(0, 0, 0));
     AddNameValueColumns(attributes);
     for (int a = 0; a < character::kAttributes; ++a)
-        attributes.Add(game ? game->AttributeName(a) : std::string());
+        attributes.InsertItem(a, game ? game->AttributeName(a) : std::string(), -1, 0);
 
     for (size_t g = 0; g < kSkillGroups.size(); ++g) {
-        const typed::ListView skills(window, kSkillLists[g]);
+        const CListView skills(window, kSkillLists[g]);
         skills.SetExtendedStyle(LVS_EX_FULLROWSELECT);
         skills.SetColours(kSkillGroups[g].colour, GetSysColor(COLOR_WINDOW));
         AddNameValueColumns(skills);
         for (int s = kSkillGroups[g].first; s < kSkillGroups[g].first + kSkillGroups[g].count; ++s)
-            skills.Add(game ? game->SkillName(s) : std::string());
+            skills.InsertItem(s - kSkillGroups[g].first, game ? game->SkillName(s) : std::string(), -1, 0);
     }
 
     // The three columns fill the client width; the last gives way where they would not fit.
-    const typed::ListView resistances(window, IDC_SAVE_RESISTANCES);
+    const CListView resistances(window, IDC_SAVE_RESISTANCES);
     resistances.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    const int width = resistances.ClientWidth(), unit = width / 9;
+    const int width = ClientWidth(resistances), unit = width / 9;
     const int name = 4 * unit, value = unit / 2 + 2 * unit + 2;
-    resistances.AddColumn("element", name);
-    resistances.AddColumn("base", value, LVCFMT_RIGHT);
-    resistances.AddColumn("final", std::min(value, width - name - value), LVCFMT_RIGHT);
+    resistances.InsertColumn(0, "element", name, LVCFMT_LEFT);
+    resistances.InsertColumn(1, "base", value, LVCFMT_RIGHT);
+    resistances.InsertColumn(2, "final", std::min(value, width - name - value), LVCFMT_RIGHT);
     for (int e = 0; e < character::kResistances; ++e)
-        resistances.Add(game ? game->ResistanceName(e + 1) : std::string());
+        resistances.InsertItem(e, game ? game->ResistanceName(e + 1) : std::string(), -1, 0);
 
     for (const AttackIds& attack : kAttackIds)
-        typed::ListBox(window, attack.specials).SetItemHeight(kSpecialHeight);
+        CListBox(window, attack.specials).SetItemHeight(kSpecialHeight);
     if (game)
         for (int i = 0; i < game->m_stateIcons9.Count(); ++i)
             m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
@@ -172,7 +181,7 @@ void CSaveFileViewerDlg::PrepareSpellTree()
     const Image schools = game->LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
     const ImageList images = BuildSpellTreeImages(*game, GetSysColor(COLOR_WINDOW), schools, m_sphereFrames);
     m_treeImages = CreateImageList(images);
-    typed::TreeView(Handle(), IDC_SAVE_SPELLS).SetImageList(m_treeImages.Get());
+    CTreeView(Handle(), IDC_SAVE_SPELLS).SetImageList(m_treeImages.Get());
 }
 
 const SavedCharacter* CSaveFileViewerDlg::Shown() const { return m_shownSlot < 0 ? nullptr : m_save.InSlot(m_shownSlot); }
@@ -207,15 +216,15 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
         return;
     }
     const HWND window = Handle();
-    const typed::ComboBox characters(window, IDC_SAVE_CHARACTER);
+    const CComboBox characters(window, IDC_SAVE_CHARACTER);
     for (const SavedCharacter& saved : m_save.Characters())
-        characters.Add(saved.Record().name());
+        characters.AddString(saved.Record().name());
     SetField(IDC_SAVE_PATH, path);
     SetField(IDC_SAVE_COUNT, savefile::CountText(m_save.Count()));
     SetField(IDC_SAVE_KIND, savefile::KindLabel(kind));
     const int entry = m_save.EntryNamed(m_lastName);
     if (entry >= 0) {
-        characters.Select(entry);
+        characters.SetCurSel(entry);
         ShowSelected();
     }
     SetFocus(characters.Handle());
@@ -227,28 +236,28 @@ void CSaveFileViewerDlg::Clear()
     const HWND window = Handle();
     m_shownSlot = -1;
     m_shades.clear();
-    typed::ComboBox(window, IDC_SAVE_CHARACTER).Reset();
+    CComboBox(window, IDC_SAVE_CHARACTER).ResetContent();
     for (int id : kFields)
         SetField(id, "");
     const auto clearValues = [window](int id, int first, int last) {
-        const typed::ListView list(window, id);
-        for (int row = 0; row < list.Count(); ++row)
+        const CListView list(window, id);
+        for (int row = 0; row < list.GetItemCount(); ++row)
             for (int column = first; column <= last; ++column)
-                list.SetText(row, column, "");
+                list.SetItemText(row, column, "");
     };
     clearValues(IDC_SAVE_ATTRIBUTES, 1, 1);
     clearValues(IDC_SAVE_RESISTANCES, 1, 2);
     for (int id : kSkillLists)
         clearValues(id, 1, 1);
     for (const AttackIds& attack : kAttackIds)
-        typed::ListBox(window, attack.specials).Reset();
+        CListBox(window, attack.specials).ResetContent();
     ShowConditions({});
     ShowPortrait(-1);
 }
 
 void CSaveFileViewerDlg::ForgetSpellTree()
 {
-    typed::TreeView(Handle(), IDC_SAVE_SPELLS).DeleteAll();
+    CTreeView(Handle(), IDC_SAVE_SPELLS).DeleteAllItems();
     m_realms = {};
 }
 
@@ -256,7 +265,7 @@ void CSaveFileViewerDlg::ForgetSpellTree()
 
 void CSaveFileViewerDlg::ShowSelected()
 {
-    const int entry = typed::ComboBox(Handle(), IDC_SAVE_CHARACTER).Selected();
+    const int entry = CComboBox(Handle(), IDC_SAVE_CHARACTER).GetCurSel();
     if (entry < 0 || entry >= m_save.Count())
         return;
     const SavedCharacter& saved = m_save.Characters()[static_cast<size_t>(entry)];
@@ -267,9 +276,8 @@ void CSaveFileViewerDlg::ShowSelected()
 
 void CSaveFileViewerDlg::SetField(int id, const std::string& text, Shade shade)
 {
-    const typed::Text field(Handle(), id);
-    if (field.Get() != Widen(text))
-        field.Set(text);
+    const CTextControl field(Handle(), id);
+    field.SetTextIfChanged(text);
     const auto found = std::find_if(m_shades.begin(), m_shades.end(), [id](const auto& entry) { return entry.first == id; });
     if (shade == Shade::Normal) {
         if (found != m_shades.end()) {
@@ -321,18 +329,18 @@ void CSaveFileViewerDlg::ShowCharacter(const SavedCharacter& saved)
         SetField(IDC_SAVE_AC_HEAD + part, sheet.bodyParts[static_cast<size_t>(part)].text,
                  sheet.bodyParts[static_cast<size_t>(part)].shade);
 
-    const typed::ListView attributes(window, IDC_SAVE_ATTRIBUTES);
+    const CListView attributes(window, IDC_SAVE_ATTRIBUTES);
     for (int a = 0; a < character::kAttributes; ++a)
-        attributes.SetText(a, 1, sheet.attributes[static_cast<size_t>(a)].value);
-    const typed::ListView resistances(window, IDC_SAVE_RESISTANCES);
+        attributes.SetItemText(a, 1, sheet.attributes[static_cast<size_t>(a)].value);
+    const CListView resistances(window, IDC_SAVE_RESISTANCES);
     for (int e = 0; e < character::kResistances; ++e) {
-        resistances.SetText(e, 1, sheet.resistances[static_cast<size_t>(e)].base);
-        resistances.SetText(e, 2, sheet.resistances[static_cast<size_t>(e)].final);
+        resistances.SetItemText(e, 1, sheet.resistances[static_cast<size_t>(e)].base);
+        resistances.SetItemText(e, 2, sheet.resistances[static_cast<size_t>(e)].final);
     }
     for (size_t g = 0; g < sheet.skills.size(); ++g) {
-        const typed::ListView skills(window, kSkillLists[g]);
+        const CListView skills(window, kSkillLists[g]);
         for (size_t row = 0; row < sheet.skills[g].rows.size(); ++row)
-            skills.SetText(static_cast<int>(row), 1, sheet.skills[g].rows[row].value);
+            skills.SetItemText(static_cast<int>(row), 1, sheet.skills[g].rows[row].value);
     }
 
     const AttackView* attacks[] = {&sheet.attacks.primary, &sheet.attacks.secondary};
@@ -344,13 +352,13 @@ void CSaveFileViewerDlg::ShowCharacter(const SavedCharacter& saved)
         SetField(ids.modes, attack.modes);
         SetField(ids.miss, attack.missModifier);
         SetField(ids.initiative, attack.initiativeModifier);
-        const typed::ListBox specials(window, ids.specials);
+        const CListBox specials(window, ids.specials);
         specials.SetRedraw(false);
-        specials.Reset();
+        specials.ResetContent();
         for (const SpecialAttackRow& row : attack.specials)
-            specials.Add(row.text, row.icon);
+            specials.SetItemData(specials.AddString(row.text), row.icon);
         specials.SetRedraw(true);
-        InvalidateRect(specials.Handle(), nullptr, TRUE);
+        specials.Invalidate();
     }
     ShowConditions(sheet.conditions);
     ShowPortrait(sheet.portrait);
@@ -403,33 +411,33 @@ void CSaveFileViewerDlg::FillSpellTree()
     WaitCursor wait;
     const SpellTree tree =
         BuildSpellTree(*game, saved->Record(), viewoptions::TreeOptions(m_options, m_sphereFrames), m_animation);
-    const typed::TreeView view(Handle(), IDC_SAVE_SPELLS);
+    const CTreeView view(Handle(), IDC_SAVE_SPELLS);
     view.SetRedraw(false);
     for (size_t realm = 0; realm < tree.size(); ++realm) {
         HTREEITEM& item = m_realms[realm];
         if (!item)
-            item = view.Insert(TVI_ROOT, tree[realm].text, tree[realm].image, TVI_LAST);
+            item = view.InsertItem(TVI_ROOT, tree[realm].text, tree[realm].image, static_cast<LPARAM>(realm));
         else
             view.SetItem(item, tree[realm].text, tree[realm].image);
-        while (HTREEITEM child = view.Child(item))
-            view.Delete(child);
+        while (HTREEITEM child = view.GetChild(item))
+            view.DeleteItem(child);
         for (const SpellNode& spell : tree[realm].spells)
-            view.Insert(item, spell.text, spell.image, TVI_LAST);
+            view.InsertItem(item, spell.text, spell.image, spell.spell);
     }
     view.SetRedraw(true);
-    InvalidateRect(view.Handle(), nullptr, TRUE);
+    view.Invalidate();
 }
 
 void CSaveFileViewerDlg::AdvanceAnimation()
 {
-    const typed::TreeView view(Handle(), IDC_SAVE_SPELLS);
+    const CTreeView view(Handle(), IDC_SAVE_SPELLS);
     std::array<bool, character::kRealms> moving{};
     for (size_t realm = 0; realm < m_realms.size(); ++realm)
-        moving[realm] = m_realms[realm] && view.Child(m_realms[realm]);
+        moving[realm] = m_realms[realm] && view.GetChild(m_realms[realm]);
     m_animation.Advance(moving);
     for (size_t realm = 0; realm < m_realms.size(); ++realm)
         if (moving[realm])
-            view.SetImage(m_realms[realm], m_animation.Frame(static_cast<int>(realm)));
+            view.SetItemImage(m_realms[realm], m_animation.Frame(static_cast<int>(realm)));
 }
 
 // ---- Commands --------------------------------------------------------------------------------
@@ -439,8 +447,8 @@ void CSaveFileViewerDlg::UpdateButtons()
     const HWND window = Handle();
     const bool loaded = m_save.Kind() != SaveFileKind::NotRecognised;
     for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
-        typed::Control(window, id).Enable(loaded);
-    typed::Control(window, IDC_SAVE_WORLD).Enable(m_save.Kind() == SaveFileKind::Save && WorldOpenerSlot());
+        CControl(window, id).Enable(loaded);
+    CControl(window, IDC_SAVE_WORLD).Enable(m_save.Kind() == SaveFileKind::Save && WorldOpenerSlot());
 }
 
 void CSaveFileViewerDlg::SetOption(uint32_t bit, bool on) { m_options = on ? m_options | bit : m_options & ~bit; }
@@ -459,60 +467,49 @@ void CSaveFileViewerDlg::OpenCharacterDialog(int id)
         CCharNpcsDlg(record).DoModal(Handle());
 }
 
-bool CSaveFileViewerDlg::OnCommand(int id, int code, HWND)
+// Any click, menu choice or focus change of a combo box or edit hides the help text first.
+bool CSaveFileViewerDlg::OnCommand(int, int code, HWND)
 {
     if (HidesHelp(code))
         m_help.Hide();
-    if (id == IDC_SAVE_CHARACTER) {
-        if (code == CBN_SELCHANGE)
-            ShowSelected();
-        return code == CBN_SELCHANGE;
-    }
-    if (code != BN_CLICKED)
-        return false;
-    CGameData* game = GetGameData();
-    switch (id) {
-    case IDC_SAVE_OPEN:
-        if (game)
+    return false;
+}
+
+void CSaveFileViewerDlg::BindControls()
+{
+    BindCommand(IDC_SAVE_CHARACTER, CBN_SELCHANGE, [this] { ShowSelected(); });
+    BindClick(IDC_SAVE_OPEN, [this] {
+        if (CGameData* game = GetGameData())
             LoadFile(m_chooseFile ? m_chooseFile()
                                   : ChooseSaveFile(*game, Handle(), m_options & viewoptions::kLatestFileType));
-        return true;
-    case IDC_SAVE_OPEN_GUILD:
-        if (game)
+    });
+    BindClick(IDC_SAVE_OPEN_GUILD, [this] {
+        if (CGameData* game = GetGameData())
             LoadFile(savefile::GuildFilePath(game->m_installPath, game->m_isGold));
-        return true;
-    case IDC_SAVE_ANIMATION:
-        SetOption(viewoptions::kAnimation, typed::Button(Handle(), id).Checked());
+    });
+    BindClick(IDC_SAVE_ANIMATION, [this] {
+        SetOption(viewoptions::kAnimation, CButton(Handle(), IDC_SAVE_ANIMATION).IsChecked());
         if (m_options & viewoptions::kAnimation)
             SetTimer(Handle(), kAnimationTimer, kAnimationMilliseconds, nullptr);
         else
             KillTimer(Handle(), kAnimationTimer);
-        return true;
-    case IDC_SAVE_SHOW_LEARNED:
-    case IDC_SAVE_SHOW_UNKNOWN:
-    case IDC_SAVE_SCHOOL_ICONS:
-    case IDC_SAVE_LATEST_TYPE:
-        for (const OptionBox& box : kOptionBoxes)
-            if (box.id == id)
-                SetOption(box.bit, typed::Button(Handle(), id).Checked());
-        if (id != IDC_SAVE_LATEST_TYPE)
-            FillSpellTree();
-        return true;
-    case IDC_SAVE_HELP:
-        m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds);
-        return true;
-    case IDC_SAVE_NPCS:
-    case IDC_SAVE_ITEMS:
-    case IDC_SAVE_PROFESSIONS:
-        OpenCharacterDialog(id);
-        return true;
-    case IDC_SAVE_WORLD:
+    });
+    for (const OptionBox& box : kOptionBoxes) {
+        if (box.id == IDC_SAVE_ANIMATION)
+            continue;
+        BindClick(box.id, [this, box] {
+            SetOption(box.bit, CButton(Handle(), box.id).IsChecked());
+            if (box.id != IDC_SAVE_LATEST_TYPE)
+                FillSpellTree();
+        });
+    }
+    BindClick(IDC_SAVE_HELP, [this] { m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds); });
+    for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
+        BindClick(id, [this, id] { OpenCharacterDialog(id); });
+    BindClick(IDC_SAVE_WORLD, [this] {
         if (m_save.Kind() == SaveFileKind::Save && WorldOpenerSlot())
             WorldOpenerSlot()(Handle(), m_path);
-        return true;
-    default:
-        return false;
-    }
+    });
 }
 
 void CSaveFileViewerDlg::OnTimer(UINT_PTR timer)
@@ -560,15 +557,15 @@ bool CSaveFileViewerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, I
         m_help.Hide();
         return false;
     case WM_MOUSEWHEEL: {
-        const typed::ComboBox characters(Handle(), IDC_SAVE_CHARACTER);
-        const int count = characters.Count(), selected = characters.Selected();
+        const CComboBox characters(Handle(), IDC_SAVE_CHARACTER);
+        const int count = characters.GetCount(), selected = characters.GetCurSel();
         if (count <= 0)
             return false;
         // Towards the user: the next character.
         const int step = static_cast<short>(HIWORD(wParam)) < 0 ? 1 : -1;
         const int next = std::clamp(selected + step, 0, count - 1);
         if (next != selected) {
-            characters.Select(next);
+            characters.SetCurSel(next);
             ShowSelected();
         }
         result = 0;
@@ -623,7 +620,7 @@ void CSaveFileViewerDlg::DrawSpecialAttack(const DRAWITEMSTRUCT& item) const
         BitBlt(dc, place.left + 1, place.top + (place.bottom - place.top - kStateIconSize) / 2, kStateIconSize,
                kStateIconSize, memory.Get(), 0, 0, SRCCOPY);
     }
-    const std::wstring text = typed::ListBox(item.hwndItem).ItemText(static_cast<int>(item.itemID));
+    const std::wstring text = CListBox(item.hwndItem).GetText(static_cast<int>(item.itemID));
     place.left += 12;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -65,6 +65,7 @@ protected:
 
 private:
     static WorldOpener& WorldOpenerSlot();
+    void BindControls();
     void PrepareLists();
     void PrepareSpellTree();
     void Clear();
