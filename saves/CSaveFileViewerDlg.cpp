@@ -14,6 +14,7 @@
 #include "ui/WinText.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -173,15 +174,33 @@ void CSaveFileViewerDlg::PrepareLists()
             m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
 }
 
+// The tree's images are the same for every viewer on one store: made once, kept for the run (a
+// store at the address of an earlier one has its own installation folder).
 void CSaveFileViewerDlg::PrepareSpellTree()
 {
     CGameData* game = GetGameData();
     if (!game)
         return;
-    const Image schools = game->LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
-    const ImageList images = BuildSpellTreeImages(*game, GetSysColor(COLOR_WINDOW), schools, m_sphereFrames);
-    m_treeImages = CreateImageList(images);
-    CTreeView(Handle(), IDC_SAVE_SPELLS).SetImageList(m_treeImages.Get());
+    struct Made {
+        const CGameData* game;
+        std::string folder;
+        Colour window;
+        ImageList images;
+        int sphereFrames;
+    };
+    static std::vector<std::unique_ptr<Made>> made;
+    const Colour window = GetSysColor(COLOR_WINDOW);
+    auto found = std::find_if(made.begin(), made.end(), [&](const auto& entry) {
+        return entry->game == game && entry->folder == game->m_installPath && entry->window == window;
+    });
+    if (found == made.end()) {
+        const Image schools = game->LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
+        auto entry = std::make_unique<Made>(Made{game, game->m_installPath, window, {}, 0});
+        entry->images = BuildSpellTreeImages(*game, window, schools, entry->sphereFrames);
+        found = made.insert(made.end(), std::move(entry));
+    }
+    m_sphereFrames = (*found)->sphereFrames;
+    CTreeView(Handle(), IDC_SAVE_SPELLS).SetImageList(SharedImageList((*found)->images));
 }
 
 const SavedCharacter* CSaveFileViewerDlg::Shown() const { return m_shownSlot < 0 ? nullptr : m_save.InSlot(m_shownSlot); }

@@ -92,7 +92,6 @@ private:
     int m_shownSlot = -1; // the slot of the character shown
     std::function<void(const std::string&)> m_report;
     std::function<std::string()> m_chooseFile;
-    ImageListHandle m_treeImages;
     int m_sphereFrames = 0;
     CHelpTip m_help{kHelpTimer};
     CHelpTip m_conditionTip{0};

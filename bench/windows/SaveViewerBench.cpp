@@ -12,6 +12,7 @@
 #include "saves/CCharProfessionsDlg.h"
 #include "saves/CSaveFileViewerDlg.h"
 #include "testing/GameBuilder.h"
+#include "saves/SpellTree.h"
 #include "ui/ImageLists.h"
 
 #include <windows.h>
@@ -161,6 +162,14 @@ int main(int argc, char** argv)
         Opening(1); // the first run also makes the shared image lists
         Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
         Report("open the Save File Viewer", Opening(runs));
+        std::vector<double> images;
+        for (int run = 0; run < runs; ++run)
+            images.push_back(Milliseconds([&game] {
+                int frames = 0;
+                const Image schools = game.LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
+                CreateImageList(BuildSpellTreeImages(game, GetSysColor(COLOR_WINDOW), schools, frames));
+            }));
+        Report("  of which the spell tree's images", images);
         Report("load the demo's save file", OnTheViewer(runs, save, [&save](CSaveFileViewerDlg& viewer, int) {
                    viewer.LoadFile(save);
                }));
