@@ -4,6 +4,11 @@
 
 #define IDI_TALLOWMARK 128
 
+// Art shared by several windows: the item icons (26 x 26 cells side by side) and the arrow of
+// the choice buttons in lists.
+#define IDB_ITEM_ICONS 131
+#define IDB_CHOICE_ARROW 214
+
 // Main window (template 140).
 #define IDD_MAIN 140
 #define IDC_MAIN_PICTURE 1174

@@ -57,9 +57,6 @@ constexpr AttackIds kAttackIds[] = {
 
 constexpr int kSkillLists[] = {IDC_SAVE_WEAPONRY, IDC_SAVE_WEAPONRY + 1, IDC_SAVE_WEAPONRY + 2, IDC_SAVE_WEAPONRY + 3};
 
-// Commands before which the help text goes: clicks, focus changes of combo boxes and edits.
-bool HidesHelp(int code) { return code == 0 || code == 3 || code == 4 || code == 0x100; }
-
 HICON LoadProgramIcon(int id, int metricX, int metricY)
 {
     return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_ICON,
@@ -489,8 +486,7 @@ void CSaveFileViewerDlg::OpenCharacterDialog(int id)
 // Any click, menu choice or focus change of a combo box or edit hides the help text first.
 bool CSaveFileViewerDlg::OnCommand(int, int code, HWND)
 {
-    if (HidesHelp(code))
-        m_help.Hide();
+    m_help.HideOnCommand(code);
     return false;
 }
 
