@@ -169,7 +169,7 @@ int main(int argc, char** argv)
                 const Image schools = game.LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
                 CreateImageList(BuildSpellTreeImages(game, GetSysColor(COLOR_WINDOW), schools, frames));
             }));
-        Report("  of which the spell tree's images", images);
+        Report("the spell tree's images (made once per store)", images);
         Report("load the demo's save file", OnTheViewer(runs, save, [&save](CSaveFileViewerDlg& viewer, int) {
                    viewer.LoadFile(save);
                }));
