@@ -9,6 +9,7 @@
 #include "items/CMonsterScrollDlg.h"
 #include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
+#include "saves/CSaveFileViewerDlg.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
 
@@ -151,6 +152,7 @@ bool CMainDlg::ViewerExists(int id)
     case IDC_PIC_VIEWER:
     case IDC_ABOUT:
     case IDC_MAP_VIEWER:
+    case IDC_SAVE_FILES_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -179,6 +181,8 @@ void CMainDlg::OpenViewer(int id)
     }
     case IDC_MAP_VIEWER:
         CViewerDialog::Open<CMapViewerDlg>();
+    case IDC_SAVE_FILES_VIEWER:
+        CViewerDialog::Open<CSaveFileViewerDlg>();
         break;
     default:
         break;

@@ -27,6 +27,8 @@ public:
     bool ChooseInstallFolder();
     // Shows string 21 with the file's path and string id; always false.
     bool ShowLoadError(int id, const std::string& path);
+    // The error message box (stop icon) with any text, through the platform.
+    void ShowError(const std::string& text) { m_platform.ShowError(text); }
 
     // Scenario database.
     bool LoadScenario();

@@ -136,7 +136,8 @@ SaveCharacter Character(const Installation& demo, const Hero& hero, int progress
                  static_cast<int8_t>(-level / 3),
                  static_cast<uint8_t>(fighter ? 0x03 : 0x05),
                  1};
-    if (rogue) {
+    // Valkyries fight with a blade in each hand, as rogues do.
+    if (rogue || hero.profession == 8) {
         c.items[1] = {static_cast<uint16_t>(item("Short Sword", 2)), 1, kIdentified | kEquipped};
         c.secondarySlot = 1;
         c.secondary = {0, 1, 6, {}, 6, -1, 0x02, 0};

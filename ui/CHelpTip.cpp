@@ -48,6 +48,16 @@ void CHelpTip::AddTool(int tool, const std::wstring& text)
     SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void CHelpTip::RemoveTool(int tool)
+{
+    if (!m_tip)
+        return;
+    if (m_shown == tool)
+        Hide();
+    TTTOOLINFOW info = ToolInfo(m_owner, tool);
+    SendMessageW(m_tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void CHelpTip::AddButtons(std::span<const HelpButton> buttons)
 {
     for (const HelpButton& button : buttons) {
@@ -108,13 +118,14 @@ void CHelpTip::Show(int tool, HWND anchor, int maxWidth, UINT milliseconds)
     SendMessageW(m_tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
     SetWindowPos(m_tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_shown = tool;
-    SetTimer(m_owner, kTimer, milliseconds, nullptr);
+    if (milliseconds)
+        SetTimer(m_owner, m_timer, milliseconds, nullptr);
 }
 
 void CHelpTip::Hide()
 {
     if (m_owner)
-        KillTimer(m_owner, kTimer);
+        KillTimer(m_owner, m_timer);
     if (!m_tip || !m_shown)
         return;
     TTTOOLINFOW info = ToolInfo(m_owner, m_shown);

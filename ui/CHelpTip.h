@@ -20,7 +20,8 @@ struct HelpButton {
 
 class CHelpTip {
 public:
-    CHelpTip() = default;
+    // timer: the owner's timer that hides the text.
+    explicit CHelpTip(UINT_PTR timer = kTimer) : m_timer(timer) {}
     ~CHelpTip();
     CHelpTip(const CHelpTip&) = delete;
     CHelpTip& operator=(const CHelpTip&) = delete;
@@ -30,12 +31,13 @@ public:
     bool Create(HWND owner);
     void Destroy();
     void AddTool(int tool, const std::wstring& text);
+    void RemoveTool(int tool);
     // Adds the buttons' tools; a tool several buttons show is added once.
     void AddButtons(std::span<const HelpButton> buttons);
     // Shows the text of the help button with this id next to it; false when it is none of them.
     bool ShowFor(int buttonId);
     // Shows the tool's text next to anchor, lines wrapped at maxWidth pixels (not at all when
-    // negative), and starts the owner's timer to hide it after milliseconds.
+    // negative), and starts the owner's timer to hide it after milliseconds (0: it stays until hidden).
     void Show(int tool, HWND anchor, int maxWidth, UINT milliseconds);
     // Hides the text shown, if any, and stops the timer.
     void Hide();
@@ -47,6 +49,7 @@ public:
     int ShownTool() const { return m_shown; } // 0: none
 
 private:
+    UINT_PTR m_timer;
     HWND m_owner = nullptr;
     HWND m_tip = nullptr;
     int m_shown = 0;

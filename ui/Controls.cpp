@@ -94,6 +94,38 @@ int CListView::InsertColumn(int index, const wchar_t* title, int width) const
     return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
 }
 
+int CListView::InsertColumn(int index, std::string_view title, int width, int format) const
+{
+    std::wstring wide = Widen(title);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_FMT;
+    column.fmt = format;
+    column.pszText = wide.data();
+    column.cx = width;
+    return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+}
+
+void CListView::SetColours(COLORREF text, COLORREF background) const
+{
+    Send(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+    Send(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
+    Send(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
+}
+
+RECT CListView::GetSubItemRect(int row, int column) const
+{
+    RECT place{LVIR_BOUNDS, column, 0, 0};
+    Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&place));
+    return place;
+}
+
+RECT CListView::GetItemRect(int row, int part) const
+{
+    RECT place{part, 0, 0, 0};
+    Send(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&place));
+    return place;
+}
+
 int CListView::InsertItem(int index, std::string_view text, int image, LPARAM data) const
 {
     std::wstring wide = Widen(text);
@@ -205,4 +237,26 @@ std::wstring CStatusBar::GetText(int part) const
     Send(SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
     return text;
+}
+
+void CTreeView::SetItem(HTREEITEM item, std::string_view text, int image) const
+{
+    std::wstring wide = Widen(text);
+    TVITEMW change{};
+    change.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    change.hItem = item;
+    change.pszText = wide.data();
+    change.iImage = image;
+    change.iSelectedImage = image;
+    Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+void CTreeView::SetItemImage(HTREEITEM item, int image) const
+{
+    TVITEMW change{};
+    change.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    change.hItem = item;
+    change.iImage = image;
+    change.iSelectedImage = image;
+    Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
 }

@@ -144,6 +144,13 @@ public:
     // kind: LVSIL_SMALL, LVSIL_NORMAL or LVSIL_STATE.
     void SetImageList(HIMAGELIST images, int kind) const { Send(LVM_SETIMAGELIST, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(images)); }
     int InsertColumn(int index, const wchar_t* title, int width) const;
+    // format: LVCFMT_LEFT, LVCFMT_RIGHT or LVCFMT_CENTER (the first column is always left).
+    int InsertColumn(int index, std::string_view title, int width, int format) const;
+    // The text colour and the background of every row and of the empty space.
+    void SetColours(COLORREF text, COLORREF background) const;
+    // A cell's rectangle (column 0: the whole row), and part (LVIR_ICON, LVIR_LABEL...) of a row.
+    RECT GetSubItemRect(int row, int column) const;
+    RECT GetItemRect(int row, int part) const;
     int GetColumnWidth(int column) const { return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column))); }
     void SetColumnWidth(int column, int width) const { Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width); }
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
@@ -182,6 +189,9 @@ public:
     void Expand(HTREEITEM item, UINT action = TVE_EXPAND) const { Send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(item)); }
     LPARAM GetItemData(HTREEITEM item) const;
     std::wstring GetItemText(HTREEITEM item) const;
+    // Changes an item's text and image (the same image when selected).
+    void SetItem(HTREEITEM item, std::string_view text, int image) const;
+    void SetItemImage(HTREEITEM item, int image) const;
 
 private:
     HTREEITEM Next(HTREEITEM item, UINT relation) const

@@ -17,6 +17,10 @@
 #include "maps/CMapPropertiesDlg.h"
 #include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
+#include "saves/CCharItemsDlg.h"
+#include "saves/CCharNpcsDlg.h"
+#include "saves/CCharProfessionsDlg.h"
+#include "saves/CSaveFileViewerDlg.h"
 
 #include <windows.h>
 
@@ -183,6 +187,37 @@ int ShowMapProperties(const CGameData& game, int)
     return 0;
 }
 
+// The demo party's save; the Valkyrie casts spells, fights with two blades and suffers three conditions.
+constexpr int kDemoCharacter = 4;
+
+std::string DemoSavePath(const CGameData& game) { return game.m_installPath + "\\SAVES\\SAVEGAME.DBS"; }
+
+int ShowSaveViewer(const CGameData& game, int chosen)
+{
+    CSaveFileViewerDlg* viewer = CViewerDialog::Open<CSaveFileViewerDlg>();
+    if (!viewer)
+        return 1;
+    viewer->LoadFile(DemoSavePath(game));
+    SendDlgItemMessageW(viewer->Handle(), IDC_SAVE_CHARACTER, CB_SETCURSEL, chosen >= 0 ? chosen : kDemoCharacter, 0);
+    viewer->ShowSelected();
+    RunUntilClosed(viewer->Handle());
+    return 0;
+}
+
+// One of the character dialogs on a member of the demo party.
+template <typename Dialog>
+int ShowCharacterDialog(const CGameData& game, int chosen)
+{
+    SaveGame save;
+    save.Load(DemoSavePath(game));
+    const int entry = chosen >= 0 ? chosen : kDemoCharacter;
+    if (entry >= save.Count())
+        return 1;
+    Dialog dialog(save.Characters()[static_cast<size_t>(entry)].Record());
+    dialog.DoModal(nullptr);
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -196,6 +231,10 @@ constexpr ShotCase kCases[] = {
     {L"about", ShowAboutBox},
     {L"map", ShowMapViewer},
     {L"cell", ShowMapProperties},
+    {L"save", ShowSaveViewer},
+    {L"save-professions", ShowCharacterDialog<CCharProfessionsDlg>},
+    {L"save-items", ShowCharacterDialog<CCharItemsDlg>},
+    {L"save-npcs", ShowCharacterDialog<CCharNpcsDlg>},
 };
 
 bool WriteCaseNames(const wchar_t* path)

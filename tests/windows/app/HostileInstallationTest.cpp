@@ -3,6 +3,8 @@
 
 #include "app/CMainDlg.h"
 #include "app/CViewerApp.h"
+#include "res/resource.h"
+#include "saves/CSaveFileViewerDlg.h"
 #include "testing/GameBuilder.h"
 #include "tests/TempFolder.h"
 #include "tests/windows/WindowTestSupport.h"
@@ -150,6 +152,14 @@ TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
         RunSoon([&] {
             for (HWND viewer : DialogsBeside(main.Handle())) {
                 ++opened;
+                if (auto* saves = dynamic_cast<CSaveFileViewerDlg*>(CDialog::FromHandle(viewer))) {
+                    // Its records are in the files it opens: the guild's and a save file, each walked.
+                    SendDlgItemMessageW(viewer, IDC_SAVE_OPEN_GUILD, BM_CLICK, 0, 0);
+                    WalkViewer(viewer);
+                    saves->LoadFile(folder + "\\SAVES\\SAVEGAME.DBS");
+                    WalkViewer(viewer);
+                    continue;
+                }
                 EXPECT_GE(WalkViewer(viewer), 32) << "a viewer offers its records to choose (the Map Viewer its 32 maps)";
             }
             RunSoon([&] {

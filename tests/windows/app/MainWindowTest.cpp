@@ -80,7 +80,8 @@ TEST(MainWindow, ButtonsOfViewersNotYetThereAreDisabled)
     for (int id : CMainDlg::kButtonIds)
         EXPECT_EQ(IsWindowEnabled(GetDlgItem(main.Handle(), id)) != FALSE,
                   id == IDC_ITEM_VIEWER || id == IDC_ITEM_LIST || id == IDC_MONSTER_VIEWER || id == IDC_MAP_VIEWER ||
-                      id == IDC_PIC_VIEWER || id == IDC_ABOUT)
+                      id == IDC_PIC_VIEWER ||
+                      id == IDC_SAVE_FILES_VIEWER || id == IDC_ABOUT)
             << id;
     DestroyWindow(main.Handle());
 }
