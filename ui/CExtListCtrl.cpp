@@ -16,18 +16,6 @@ constexpr WPARAM kCopyKeyNumpad = 99;
 
 int StateImageOf(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
 
-// Shows the wait cursor for its lifetime.
-class WaitCursor {
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
-
 } // namespace
 
 CExtListCtrl::CExtListCtrl()
