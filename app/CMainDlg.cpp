@@ -4,8 +4,10 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
+#include "items/CItemListDlg.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
+#include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
@@ -122,7 +124,7 @@ void CMainDlg::Decorate()
     if (game->m_isGold)
         game->LoadPicByNumber(7, frames, 2, 1, 2, face);
     else
-        game->LoadPicByName(ResourceString(90), frames, 1, 4, 5, face);
+        game->LoadPicByName(ResourceString(strings::kMainPicture), frames, 1, 4, 5, face);
     SetButtonPicture(IDC_PIC_VIEWER, frames, 4, 4);
 
     frames.clear();
@@ -135,6 +137,7 @@ void CMainDlg::Decorate()
         m_pictureFrames.push_back(CreateBitmapFromImage(frame));
     if (!m_pictureFrames.empty() && m_picture.ReplaceControl(Handle(), IDC_MAIN_PICTURE)) {
         m_picture.SetFitToPicture(true, true);
+        m_picture.SetStore(GetGameData());
         m_picture.SetBitmap(m_pictureFrames.front().Get());
     }
 }
@@ -143,9 +146,11 @@ bool CMainDlg::ViewerExists(int id)
 {
     switch (id) {
     case IDC_ITEM_VIEWER:
+    case IDC_ITEM_LIST:
     case IDC_MONSTER_VIEWER:
     case IDC_PIC_VIEWER:
     case IDC_ABOUT:
+    case IDC_MAP_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -158,6 +163,9 @@ void CMainDlg::OpenViewer(int id)
     case IDC_ITEM_VIEWER:
         CViewerDialog::Open<CItemViewerDlg>();
         break;
+    case IDC_ITEM_LIST:
+        CViewerDialog::Open<CItemListDlg>();
+        break;
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();
         break;
@@ -169,6 +177,9 @@ void CMainDlg::OpenViewer(int id)
         about.DoModal(Handle());
         break;
     }
+    case IDC_MAP_VIEWER:
+        CViewerDialog::Open<CMapViewerDlg>();
+        break;
     default:
         break;
     }

@@ -73,6 +73,7 @@ constexpr Resource kResources[] = {
     {138, art::PlayFramesBitmap},
     {214, ChoiceArrow},
     {215, UpArrow},
+    {141, art::ItemListHeaderBitmap},
     {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
     {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},
     {223, MapBitmap<223>}, {224, MapBitmap<224>}, {225, MapBitmap<225>}, {226, MapBitmap<226>},

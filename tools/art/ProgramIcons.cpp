@@ -179,6 +179,8 @@ std::vector<uint8_t> ProgramIconFile(int id)
         return IconFile(SaveViewerIcon, {16, 32, 48});
     case 139: // the Item Viewer
         return IconFile(ItemViewerIcon, {16, 32, 48});
+    case 140: // the Item List
+        return IconFile(ItemListIcon, {16, 32, 48});
     case 136: // the Monster Viewer's: a horned monster's head
         return IconFile(MonsterViewerIcon, {16, 32, 48});
     default:
