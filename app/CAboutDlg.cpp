@@ -1,4 +1,5 @@
 #include "app/CAboutDlg.h"
+#include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
 #include "gamedata/TextPicture.h"
 #include "res/resource.h"
@@ -25,7 +26,9 @@ BOOL CAboutDlg::OnInitDialog()
     if (m_picture.ReplaceControl(window, IDC_ABOUT_TEXT_PICTURE)) {
         m_picture.SetFitToPicture(true, true);
         // Before the store has a font there is nothing to draw: the panel keeps its face colour.
-        const Image text = RenderMessageText(reinterpret_cast<const char*>(kCodedText), sizeof kCodedText, true);
+        const CGameData* game = GetGameData();
+        const Image text =
+            game ? RenderMessageText(*game, reinterpret_cast<const char*>(kCodedText), sizeof kCodedText, true) : Image();
         if (text.Width() > 0 && text.Height() > 0)
             m_text = CreateBitmapFromImage(text);
         m_picture.SetBitmap(m_text.Get());

@@ -2,7 +2,6 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/TextPicture.h"
 #include "items/ItemViewerLink.h"
-#include "items/MonsterView.h"
 #include "maps/MapViewerContent.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"

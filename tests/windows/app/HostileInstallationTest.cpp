@@ -1,6 +1,7 @@
 // The program on whole and damaged installations: it starts, reports what it cannot read, opens
 // every viewer there is, walks through their records and closes, without a crash.
 
+#include "app/CAboutDlg.h"
 #include "app/CMainDlg.h"
 #include "app/CViewerApp.h"
 #include "res/resource.h"
@@ -140,11 +141,21 @@ TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
     ASSERT_TRUE(loaded);
 
     CMainDlg main;
-    int opened = 0, enabled = 0;
+    int opened = 0, enabled = 0, aboutShown = 0;
     RunSoon([&] {
         for (int id : CMainDlg::kButtonIds) {
             HWND button = GetDlgItem(main.Handle(), id);
-            if (IsWindowEnabled(button)) {
+            if (id == IDC_ABOUT) {
+                // The About box is modal: it is closed from within its own loop.
+                RunSoon([&] {
+                    for (HWND window : DialogsBeside(main.Handle()))
+                        if (dynamic_cast<CAboutDlg*>(CDialog::FromHandle(window))) {
+                            ++aboutShown;
+                            SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                        }
+                });
+                SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            } else if (IsWindowEnabled(button)) {
                 ++enabled;
                 SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
             }
@@ -172,6 +183,7 @@ TEST_P(HostileInstallation, StartsOpensEveryViewerAndCloses)
     EXPECT_EQ(main.DoModal(nullptr), IDCANCEL);
     EXPECT_GE(enabled, 2) << "the Item Viewer and the Monster Viewer at least";
     EXPECT_EQ(opened, enabled) << "each enabled button opens its viewer";
+    EXPECT_EQ(aboutShown, 1);
     app.ExitInstance();
 }
 
