@@ -18,6 +18,7 @@ std::vector<cli::Command> AllCommands()
     cli::AddMapCommands(commands);
     cli::AddSaveCommands(commands);
     cli::AddWorldCommands(commands);
+    cli::AddAtlasCommands(commands);
     return commands;
 }
 

@@ -1,0 +1,4 @@
+#include "tools/atlas/Site.h"
+namespace atlas {
+void WriteSavePages(Site&, const SaveGame&, const std::string&) {}
+}
