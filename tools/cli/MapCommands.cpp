@@ -8,6 +8,7 @@
 #include "items/LootList.h"
 #include "items/TextForms.h"
 #include "maps/CellContents.h"
+#include "maps/CellHoverText.h"
 #include "maps/EventChain.h"
 #include "maps/MapNames.h"
 #include "maps/MapRenderer.h"
@@ -311,6 +312,24 @@ int Hit(Context& context)
     return kOk;
 }
 
+int Hover(Context& context)
+{
+    int map = 0, px = 0, py = 0, status = kOk;
+    if (context.args.size() != 3)
+        return UsageError("hover needs a map number and a pixel's x and y");
+    if (!ParseMap(context.args[0], map, status))
+        return status;
+    if (!ParseInt(context.args[1], px) || !ParseInt(context.args[2], py))
+        return UsageError("a pixel's x and y are whole numbers");
+    std::optional<MapData> data = LoadMap(context.game, map, status);
+    if (!data)
+        return status;
+    const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
+    const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
+    PrintLine(Cell(CellHoverText(data->Events(), hit)));
+    return kOk;
+}
+
 } // namespace
 
 void AddMapCommands(std::vector<Command>& commands)
@@ -357,6 +376,11 @@ void AddMapCommands(std::vector<Command>& commands)
                         "Prints \"quadrant<TAB>x<TAB>y\" of the cell under pixel (PX, PY) of the drawing of\n"
                         "map M, or \"none\".",
                         Hit});
+    commands.push_back({"hover", "M PX PY", "the Map Viewer's text for the cell under a pixel",
+                        "Prints what the Map Viewer shows while the mouse is over pixel (PX, PY) of the drawing\n"
+                        "of map M: \"Quadrant Q (X, Y)\" and the type names of the events on that cell, or an\n"
+                        "empty line outside every cell.",
+                        Hover});
 }
 
 } // namespace cli
