@@ -179,7 +179,7 @@ def test_pages(driver, site):
             "const t = performance.getEntriesByType('navigation')[0]; return t.loadEventEnd - t.startTime;")
         print("%s usable after %.0f ms" % (page, timing))
     open_page(driver, os.path.join(site, "monster/3.html"))
-    frames = driver.find_elements(By.CSS_SELECTOR, ".frames img")
+    frames = driver.find_elements(By.CSS_SELECTOR, ".frames .frame")
     if len(frames) > 1:
         first = [f.is_displayed() for f in frames]
         time.sleep(0.7)

@@ -103,6 +103,7 @@ AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGa
     WritePicturePages(site);
     if (save)
         WriteSavePages(site, *save, saveName);
+    site.WriteText("frames.css", site.FrameStyles());
     site.WriteText("index.html", Index(site));
     site.WriteText(kMarkerFile, "Written by tallowmark-cli atlas. Writing an atlas here again replaces this folder.\n");
 

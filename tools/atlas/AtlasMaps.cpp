@@ -16,6 +16,7 @@
 #include "tools/atlas/Site.h"
 #include "tools/cli/Cli.h"
 
+#include <algorithm>
 #include <set>
 
 namespace atlas {
@@ -32,6 +33,39 @@ constexpr const char* kOptionNames[21] = {
 // How far chains are written out: deeper items link to the cell of their event instead.
 constexpr int kChainDepth = 4;
 constexpr int kChainBudget = 400; // items per cell
+
+struct Box {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The smallest rectangle holding every pixel in which the two images (of one size) differ.
+std::optional<Box> ChangedBox(const Image& image, const Image& base)
+{
+    if (image.Width() != base.Width() || image.Height() != base.Height())
+        return Box{0, 0, image.Width(), image.Height()};
+    int left = image.Width(), top = image.Height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.Height(); ++y) {
+        const Colour* a = image.Row(y);
+        const Colour* b = base.Row(y);
+        for (int x = 0; x < image.Width(); ++x)
+            if (a[x] != b[x]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    if (right < 0)
+        return std::nullopt;
+    return Box{left, top, right - left + 1, bottom - top + 1};
+}
+
+Image Crop(const Image& image, const Box& box)
+{
+    Image piece(box.width, box.height);
+    piece.Draw(image, -box.x, -box.y);
+    return piece;
+}
 
 std::string CellId(int q, int x, int y) { return Format("c-%i-%i-%i", q, x, y); }
 
@@ -182,11 +216,16 @@ struct MapWriter {
             renderer.SetOptions(battle ? 0 : 1u << bit, battle);
             const std::optional<Image> drawn = renderer.Render();
             const std::string name = battle ? "battle" : std::to_string(bit);
-            const bool differs = drawn && drawn->Pixels() != base->Pixels();
+            const std::optional<Box> box = drawn ? ChangedBox(*drawn, *base) : std::nullopt;
+            const bool differs = box.has_value();
             if (differs) {
-                site.WriteOverlay(stem + "-" + name + ".png", *drawn, *base);
-                layers += Format("<img id=\"overlay-%s\" src=\"../%s-%s.png\" width=\"%i\" height=\"%i\" alt=\"\" hidden>",
-                                 name.c_str(), stem.c_str(), name.c_str(), base->Width(), base->Height());
+                // Only the part the option changes, placed over the drawing by the style sheet.
+                const std::string file = Format("map-%i-%s", map, name.c_str());
+                site.WriteOverlay("img/" + file + ".png", Crop(*drawn, *box), Crop(*base, *box));
+                site.AddStyle(Format(".%s{left:%ipx;top:%ipx}\n", file.c_str(), box->x, box->y));
+                layers += Format("<img id=\"overlay-%s\" class=\"%s\" src=\"../img/%s.png\" width=\"%i\" height=\"%i\" "
+                                 "alt=\"\" hidden>",
+                                 name.c_str(), file.c_str(), file.c_str(), box->width, box->height);
             }
             options += std::string(battle ? "<hr>" : "") + "<label" + (differs ? "" : " class=\"none\" title=\"nothing on this map\"") +
                        "><input type=\"checkbox\" data-overlay=\"" + name + "\"" + (differs ? "" : " disabled") + "> " +

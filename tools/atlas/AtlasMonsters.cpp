@@ -65,12 +65,8 @@ void WriteMonsterPage(Site& site, int number, const std::string& name)
     game.LoadMonsterPicture(number, frames, 2);
     if (!frames.empty()) {
         page += Format("<div class=\"frames\" data-delay=\"%i\">", kFrameMilliseconds);
-        for (size_t i = 0; i < frames.size(); ++i) {
-            const std::string file = Format("img/monster-%i-%i.png", number, static_cast<int>(i));
-            site.WritePicture(file, frames[i]);
-            page += Format("<img src=\"../%s\" width=\"%i\" height=\"%i\" alt=\"frame %i\">", file.c_str(),
-                           frames[i].Width(), frames[i].Height(), static_cast<int>(i));
-        }
+        for (const std::string& frame : site.WriteFrames(Format("monster-%i", number), frames))
+            page += frame;
         page += "</div>\n";
     }
     page += "<table class=\"fields\">\n" + Row("Number", m->number) + Row("Unidentified", m->unidentified) +

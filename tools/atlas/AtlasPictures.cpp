@@ -51,13 +51,9 @@ void WritePicturePages(Site& site)
         game.LoadPicByName(files[i], frames, 2, 0, 0, pic::kBackground);
         page += Format("<section class=\"picture\" id=\"p%i\"><h2>", static_cast<int>(i)) + Html(files[i]) +
                 Format(" (%i frames)</h2><div class=\"framelist\">", static_cast<int>(frames.size()));
-        for (size_t f = 0; f < frames.size(); ++f) {
-            const std::string file = Format("img/pic-%i-%i.png", static_cast<int>(i), static_cast<int>(f));
-            site.WritePicture(file, frames[f]);
-            page += Format("<figure><img src=\"%s\" width=\"%i\" height=\"%i\" alt=\"\" loading=\"lazy\">"
-                           "<figcaption>frame %i</figcaption></figure>",
-                           file.c_str(), frames[f].Width(), frames[f].Height(), static_cast<int>(f));
-        }
+        const std::vector<std::string> shown = site.WriteFrames(Format("pic-%i", static_cast<int>(i)), frames);
+        for (size_t f = 0; f < shown.size(); ++f)
+            page += "<figure>" + shown[f] + Format("<figcaption>frame %i</figcaption></figure>", static_cast<int>(f));
         page += "</div></section>\n";
     }
     site.WriteText("pictures.html", page + PageEnd());

@@ -1,6 +1,7 @@
 #include "tools/atlas/PngFile.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <vector>
@@ -22,8 +23,9 @@ bool WriteRows(const char* path, int width, int height, int channels, const std:
     if (png && info && !setjmp(png_jmpbuf(png))) {
         png_init_io(png, file);
         // Fast settings: pictures of few colours compress well anyway, and the atlas writes many.
-        png_set_compression_level(png, 3);
-        png_set_filter(png, 0, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
+        png_set_compression_level(png, 1);
+        png_set_compression_strategy(png, Z_RLE);
+        png_set_filter(png, 0, PNG_FILTER_UP);
         png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                      channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

@@ -1,5 +1,6 @@
 #include "tools/atlas/Site.h"
 
+#include "gamedata/Format.h"
 #include "items/ItemRecord.h"
 #include "items/ItemText.h"
 #include "tools/atlas/Html.h"
@@ -48,6 +49,30 @@ void Site::WriteStrip(const std::string& path, const ImageList& list)
     WriteOverlay(path, strip, ground);
 }
 
+std::vector<std::string> Site::WriteFrames(const std::string& name, const std::vector<Image>& frames)
+{
+    std::vector<std::string> elements;
+    int width = 0, height = 0;
+    for (const Image& frame : frames) {
+        width += frame.Width();
+        height = std::max(height, frame.Height());
+    }
+    if (width <= 0 || height <= 0)
+        return elements;
+    Image strip(width, height);
+    int x = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        strip.Draw(frames[i], x, 0);
+        m_frameStyles += Format(".f-%s-%i{width:%ipx;height:%ipx;background:url(img/%s.png) %ipx 0}\n", name.c_str(),
+                                static_cast<int>(i), frames[i].Width(), frames[i].Height(), name.c_str(), -x);
+        elements.push_back(Format("<span class=\"frame f-%s-%i\" role=\"img\" aria-label=\"frame %i\"></span>",
+                                  name.c_str(), static_cast<int>(i), static_cast<int>(i)));
+        x += frames[i].Width();
+    }
+    WritePicture("img/" + name + ".png", strip);
+    return elements;
+}
+
 void Site::MakeFolder(const std::string& path)
 {
     std::error_code error;
@@ -65,7 +90,8 @@ std::string PageStart(const std::string& title, const std::string& root, const S
                        "script-src 'self'; style-src 'self'; img-src 'self'\">"
                        "<title>" +
                        HtmlUtf8(title) + "</title><link rel=\"stylesheet\" href=\"" + root +
-                       "atlas.css\"><script src=\"" + root + "atlas.js\" defer></script></head>\n<body><nav>";
+                       "atlas.css\"><link rel=\"stylesheet\" href=\"" + root +
+                       "frames.css\"><script src=\"" + root + "atlas.js\" defer></script></head>\n<body><nav>";
     const char* links[][2] = {{"index.html", "Atlas"},     {"items.html", "Items"},
                               {"monsters.html", "Monsters"}, {"maps.html", "Maps"},
                               {"pictures.html", "Pictures"}};

@@ -23,6 +23,12 @@ public:
     // An image list as one strip, pixels of its mask colour transparent.
     void WriteStrip(const std::string& path, const ImageList& list);
     void MakeFolder(const std::string& path);
+    // The frames of a picture as one strip "img/NAME.png"; gives per frame the element that shows
+    // it (the style sheet frames.css, written last, places each one).
+    std::vector<std::string> WriteFrames(const std::string& name, const std::vector<Image>& frames);
+    // Rules of the style sheet frames.css that places pictures (no page holds a style of its own).
+    void AddStyle(const std::string& rule) { m_frameStyles += rule; }
+    const std::string& FrameStyles() const { return m_frameStyles; }
     bool Ok() const { return m_error.empty(); }
     const std::string& Error() const { return m_error; }
     void Fail(const std::string& message)
@@ -42,6 +48,7 @@ private:
     CGameData& m_game;
     std::string m_root;
     std::string m_error;
+    std::string m_frameStyles;
     int m_files = 0;
 };
 

@@ -96,7 +96,7 @@ function mapPage() {
 
 function animations() {
   for (const player of document.querySelectorAll(".frames[data-delay]")) {
-    const frames = Array.from(player.querySelectorAll("img"));
+    const frames = Array.from(player.children);
     if (frames.length < 2) continue;
     let shown = 0;
     frames.forEach((frame, i) => { frame.hidden = i !== 0; });
