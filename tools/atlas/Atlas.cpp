@@ -69,7 +69,7 @@ std::string Index(Site& site)
 
 } // namespace
 
-AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGame* save, const std::string& saveName)
+AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGame* save, const std::string& savePath)
 {
     AtlasResult result;
     const fs::path out = Resolved(outText);
@@ -102,7 +102,7 @@ AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGa
     WriteMapPages(site);
     WritePicturePages(site);
     if (save)
-        WriteSavePages(site, *save, saveName);
+        WriteSavePages(site, *save, savePath);
     site.WriteText("frames.css", site.FrameStyles());
     site.WriteText("index.html", Index(site));
     site.WriteText(kMarkerFile, "Written by tallowmark-cli atlas. Writing an atlas here again replaces this folder.\n");

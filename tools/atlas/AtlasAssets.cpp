@@ -2,6 +2,7 @@
 
 #include "gamedata/Format.h"
 #include "items/ItemViewerContent.h"
+#include "saves/Shades.h"
 #include "tools/atlas/Site.h"
 
 namespace atlas {
@@ -36,6 +37,9 @@ void WriteAssets(Site& site)
              "}.res{color:" + Css(itemviewer::kResistancesColour) + "}.spell{color:" + Css(itemviewer::kSpellColour) +
              "}.cursed{color:" + Css(itemviewer::kCursedColour) + "}.invoke{color:" + Css(itemviewer::kInvokeColour) +
              "}\n";
+    for (Shade shade : {Shade::Better, Shade::Worse, Shade::Differs, Shade::LightLoad, Shade::MediumLoad, Shade::HeavyLoad,
+                        Shade::Current, Shade::Allowed})
+        style += Format(".shade-%i{color:", static_cast<int>(shade)) + Css(*ShadeColour(shade)) + "}";
     style += Format(".li{width:%ipx;height:%ipx}\n", game.m_itemImagesSmall.CellWidth(), game.m_itemImagesSmall.CellHeight());
     style += StripClasses("ii", game.m_iconImages) + StripClasses("si", game.m_stateIcons16) +
              StripClasses("li", game.m_itemImagesSmall);

@@ -66,7 +66,7 @@ void WriteItemPages(Site& site);
 void WriteMonsterPages(Site& site);
 void WriteMapPages(Site& site);
 void WritePicturePages(Site& site);
-void WriteSavePages(Site& site, const SaveGame& save, const std::string& saveName);
+void WriteSavePages(Site& site, const SaveGame& save, const std::string& savePath);
 void WriteAssets(Site& site);
 
 } // namespace atlas

@@ -27,7 +27,8 @@ int Atlas(Context& context)
             return status;
     }
     const atlas::AtlasResult result =
-        atlas::WriteAtlas(context.game, *options.Value("--out"), saveName ? &save : nullptr, saveName ? *saveName : "");
+        atlas::WriteAtlas(context.game, *options.Value("--out"), saveName ? &save : nullptr,
+                          saveName ? SaveFilePath(context.game, *saveName) : "");
     if (!result.ok)
         return Failure(result.error);
     PrintLine(*options.Value("--out") + "/index.html");
