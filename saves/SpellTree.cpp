@@ -11,6 +11,8 @@ namespace {
 constexpr int kRealmStarts[character::kRealms + 1] = {0, 11, 26, 43, 57, 78, 96};
 // Sphere frames: the first and last of each realm's animation.
 constexpr int kRealmFrames[character::kRealms][2] = {{0, 5}, {6, 10}, {11, 14}, {15, 21}, {22, 25}, {26, 28}};
+// The image of each realm's spells: not always the first frame of its animation (realm 3's is 17).
+constexpr int kRealmSpellImages[character::kRealms] = {0, 6, 11, 17, 22, 26};
 // School codes 1 to 14; code 13 has no icon.
 constexpr int kSchoolIconOf[14] = {10, 11, 7, 12, 4, 3, 1, 13, 5, 2, 6, 8, -1, 9};
 } // namespace
@@ -23,7 +25,7 @@ int RealmOf(int spell)
     return -1;
 }
 
-int RealmImage(int realm) { return realm >= 0 && realm < character::kRealms ? kRealmFrames[realm][0] : 0; }
+int RealmImage(int realm) { return realm >= 0 && realm < character::kRealms ? kRealmSpellImages[realm] : 0; }
 
 int SchoolIcon(int school) { return school >= 1 && school <= 14 ? kSchoolIconOf[school - 1] : -1; }
 

@@ -22,7 +22,7 @@ constexpr int kSchoolBitmap = 151;
 
 // The realm of a spell 0 to 95 (0 to 5), or -1.
 int RealmOf(int spell);
-// The image of a realm's spells: the first frame of its animation.
+// The image of a realm's spells (a frame of its animation, which realm items cycle through).
 int RealmImage(int realm);
 // The school icon of a school code 1 to 14, counted after the unknown-spell image; -1 for none.
 int SchoolIcon(int school);

@@ -97,6 +97,16 @@ bool CDialog::IsItemEnabled(int id) const { return IsWindowEnabled(Item(id)); }
 void CDialog::CheckItem(int id, bool check) const { CheckDlgButton(m_hwnd, id, check ? BST_CHECKED : BST_UNCHECKED); }
 bool CDialog::IsItemChecked(int id) const { return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED; }
 
+void CDialog::BindCommand(int id, int code, std::function<void()> handler)
+{
+    m_commandHandlers[{id, code}] = std::move(handler);
+}
+
+void CDialog::BindNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler)
+{
+    m_notifyHandlers[{id, code}] = std::move(handler);
+}
+
 CDialog* CDialog::FromHandle(HWND dialog)
 {
     return dialog ? static_cast<CDialog*>(GetPropW(dialog, kObjectProperty)) : nullptr;
@@ -148,8 +158,15 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnInitDialog();
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        if (OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+        const int code = HIWORD(wParam);
+        if (OnCommand(id, code, reinterpret_cast<HWND>(lParam)))
             return TRUE;
+        auto bound = m_commandHandlers.find({id, code});
+        if (bound != m_commandHandlers.end()) {
+            auto handler = bound->second; // a handler may bind anew
+            handler();
+            return TRUE;
+        }
         if (id == IDOK && !lParam) {
             OnOK();
             return TRUE;
@@ -162,8 +179,14 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_NOTIFY: {
         LRESULT notifyResult = 0;
-        if (!OnNotify(reinterpret_cast<NMHDR*>(lParam), notifyResult))
-            return FALSE;
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        if (!OnNotify(header, notifyResult)) {
+            auto bound = m_notifyHandlers.find({static_cast<int>(header->idFrom), header->code});
+            if (bound == m_notifyHandlers.end())
+                return FALSE;
+            auto handler = bound->second;
+            notifyResult = handler(*header);
+        }
         SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, notifyResult);
         return TRUE;
     }

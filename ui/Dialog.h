@@ -2,11 +2,19 @@
 // The dialog base: owns the HWND of one dialog made from a template and hands its messages to
 // virtual handlers. Modal dialogs run their own message loop, which gives keyboard navigation
 // to every dialog of the program (modeless viewers included).
+//
+// Controls' notifications reach handlers bound to a control id and a notification code
+// (BindCommand, BindClick, BindNotify; see ui/Controls.h for an example). The virtual OnCommand
+// and OnNotify see every notification first, for what concerns all of them.
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class CDialog {
 public:
@@ -40,10 +48,18 @@ public:
     static CDialog* FromHandle(HWND dialog);
 
 protected:
+    // Calls handler on WM_COMMAND from control id with notification code code (one handler per
+    // pair; a later binding replaces an earlier one).
+    void BindCommand(int id, int code, std::function<void()> handler);
+    // A button's click.
+    void BindClick(int id, std::function<void()> handler) { BindCommand(id, BN_CLICKED, std::move(handler)); }
+    // Calls handler on WM_NOTIFY from control id with code; what it returns is the message's result.
+    void BindNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler);
+
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
-    // Return true when the command was handled.
+    // Before the bound handlers; return true when the command was handled (no handler then runs).
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
     virtual void OnTimer(UINT_PTR /*timer*/) {}
@@ -70,6 +86,8 @@ private:
 
     HWND m_hwnd = nullptr;
     int m_templateId;
+    std::map<std::pair<int, int>, std::function<void()>> m_commandHandlers;
+    std::map<std::pair<int, UINT>, std::function<LRESULT(NMHDR&)>> m_notifyHandlers;
     bool m_modal = false;
     bool m_endModal = false;
     INT_PTR m_result = -1;

@@ -117,3 +117,20 @@ TEST(SpellTree, ImagesAreSphereFramesThenUnknownThenSchools)
     EXPECT_EQ(list.Get(5)->Pixel(3, 5), Rgb(1, 2, 3));
     EXPECT_EQ(list.Get(5)->Pixel(0, 0), window) << "white is the school icons' mask";
 }
+
+TEST(SpellTree, EachRealmsSpellsHaveTheirRealmsImageWhileRealmItemsStartTheirAnimation)
+{
+    Game game(SaveInstallation());
+    SaveCharacter c;
+    const int firstSpells[6] = {0, 11, 26, 43, 57, 78};
+    for (int spell : firstSpells)
+        c.spellsKnown.push_back(spell);
+    const SpellTree tree = Tree(game, c, {true, false, false, 29});
+    const int spellImages[6] = {0, 6, 11, 17, 22, 26};
+    const int firstFrames[6] = {0, 6, 11, 15, 22, 26};
+    for (int realm = 0; realm < 6; ++realm) {
+        ASSERT_EQ(tree[realm].spells.size(), 1u) << "realm " << realm;
+        EXPECT_EQ(tree[realm].spells[0].image, spellImages[realm]) << "realm " << realm;
+        EXPECT_EQ(tree[realm].image, firstFrames[realm]) << "realm " << realm;
+    }
+}
