@@ -14,54 +14,67 @@ namespace atlas {
 
 namespace {
 
-std::string Checks(const char* name, const std::vector<std::string>& entries, int first)
+std::string Checks(const char* name, const std::vector<std::string>& entries)
 {
     std::string html;
     for (size_t i = 0; i < entries.size(); ++i)
-        html += Format("<label><input type=\"checkbox\" name=\"%s\" value=\"%i\"> ", name, first + static_cast<int>(i)) +
+        html += Format("<label><input type=\"checkbox\" name=\"%s\" value=\"%i\"> ", name, static_cast<int>(i)) +
                 Html(entries[i]) + "</label> ";
     return html;
 }
 
-std::string Options(const std::vector<std::pair<int, std::string>>& entries)
+std::string Checks(const char* name, const std::vector<IconEntry>& entries)
 {
     std::string html;
-    for (const auto& [code, name] : entries)
-        html += Format("<option value=\"%i\">", code) + Html(name) + "</option>";
-    return html + "<option value=\"255\" selected>-any-</option>";
+    for (size_t i = 0; i < entries.size(); ++i)
+        html += Format("<label><input type=\"checkbox\" name=\"%s\" value=\"%i\"> <span class=\"si si-%i\"></span> ", name,
+                       static_cast<int>(i), entries[i].icon) +
+                Html(entries[i].text) + "</label> ";
+    return html;
+}
+
+std::string Options(const std::vector<FilterChoice>& choices)
+{
+    std::string html;
+    for (const FilterChoice& choice : choices)
+        html += Format("<option value=\"%i\"%s>", choice.data, choice.data == itemlist::kAny ? " selected" : "") +
+                Html(choice.text) + "</option>";
+    return html;
 }
 
 std::string ItemTablePage(Site& site, const ItemTable& table)
 {
     const CGameData& game = site.Game();
-    const ItemFilterChoices filters = ItemFilters(game);
     std::string page = PageStart("Items", "", site);
     page += "<form id=\"item-filter\" class=\"filters\">"
-            "<p><label>Item type: <select name=\"type\">" + Options(filters.types) + "</select></label> "
-            "<label>Weapon skill: <select name=\"skill\">" + Options(filters.skills) + "</select></label></p>"
+            "<p><label>Item type: <select name=\"type\">" + Options(ItemTypeChoices(game)) + "</select></label> "
+            "<label>Weapon skill: <select name=\"skill\">" + Options(WeaponSkillChoices(game)) +
+            "</select></label></p>"
             "<fieldset><legend><label><input type=\"checkbox\" name=\"use-res\"> Show items only with one of the "
-            "checked resistances:</label></legend>" + Checks("res", filters.resistances, 1) + "</fieldset>"
+            "checked resistances:</label></legend>" + Checks("res", ResistanceFilterRows(game)) + "</fieldset>"
             "<fieldset><legend><label><input type=\"checkbox\" name=\"use-eff\"> Show weapons only with one of the "
-            "checked effects:</label></legend>" + Checks("eff", filters.effects, 0) + "</fieldset>"
+            "checked effects:</label></legend>" + Checks("eff", EffectFilterRows(game)) + "</fieldset>"
             "<fieldset><legend><label><input type=\"checkbox\" name=\"use-prop\"> Show items only with one of the "
-            "following properties:</label></legend>" + Checks("prop", filters.properties, 0) + "</fieldset>"
-            "</form>\n<p id=\"item-count\" class=\"status\">" + Format("%i items", static_cast<int>(table.rows.size())) +
+            "following properties:</label></legend>" + Checks("prop", PropertyFilterRows(game)) + "</fieldset>"
+            "</form>\n<p id=\"item-count\" class=\"status\">" +
+            Html(itemlist::ItemCountText(static_cast<int>(table.rows.size()))) +
             "</p>\n<table id=\"items\" class=\"list sortable\"><thead><tr>";
-    for (int c = 0; c < kItemColumns; ++c)
-        page += Format("<th data-col=\"%i\" tabindex=\"0\">%s</th>", c, ItemColumnName(c));
+    for (int c = 0; c < itemlist::kColumnCount; ++c)
+        page += Format("<th data-col=\"%i\" tabindex=\"0\">%s</th>", c, itemlist::kColumns[static_cast<size_t>(c)].name);
     page += "</tr></thead>\n<tbody>\n";
     for (size_t r = 0; r < table.rows.size(); ++r) {
-        const ItemTableRow& row = table.rows[r];
+        const ItemTableRow& entry = table.rows[r];
         std::string ranks;
-        for (int c = 0; c < kItemColumns; ++c)
+        for (int c = 0; c < itemlist::kColumnCount; ++c)
             ranks += (c ? "," : "") + std::to_string(table.rank[static_cast<size_t>(c)][r]);
         page += Format("<tr id=\"i%i\" data-type=\"%i\" data-skill=\"%i\" data-eff=\"%u\" data-res=\"%u\" "
                        "data-prop=\"%u\" data-rank=\"%s\">",
-                       row.number, row.type, row.skill, row.effects, row.resistances, row.properties, ranks.c_str());
-        page += Format("<td><span class=\"ii ii-%i\"></span><a href=\"item/%i.html\">", row.icon, row.number) +
-                Html(row.cells[0]) + "</a></td>";
-        for (int c = 1; c < kItemColumns; ++c)
-            page += "<td>" + Html(row.cells[static_cast<size_t>(c)]) + "</td>";
+                       entry.row.number, entry.type, entry.skill, entry.effects, entry.resistances, entry.properties,
+                       ranks.c_str());
+        page += Format("<td><span class=\"ii ii-%i\"></span><a href=\"item/%i.html\">", entry.row.image, entry.row.number) +
+                Html(entry.row.texts[0]) + "</a></td>";
+        for (int c = 1; c < itemlist::kColumnCount; ++c)
+            page += "<td>" + Html(entry.row.texts[static_cast<size_t>(c)]) + "</td>";
         page += "</tr>\n";
     }
     return page + "</tbody></table>\n" + PageEnd();
