@@ -37,8 +37,8 @@ def cli(args, *command):
     return result.stdout
 
 
-def write_atlas(args, game, out):
-    return cli(args, "--game", game, "atlas", "--out", out).strip()
+def write_atlas(args, game, out, *options):
+    return cli(args, "--game", game, "atlas", "--out", out, *options).strip()
 
 
 def start_browser(profile):
@@ -180,6 +180,21 @@ def test_pages(driver, site):
         check([f.is_displayed() for f in frames] != first, "monster: the picture turns frame by frame")
 
 
+def test_save(driver, site):
+    open_page(driver, os.path.join(site, "party.html"))
+    script_errors(driver, "party.html")
+    characters = driver.find_elements(By.CSS_SELECTOR, "section.character h2")
+    check(len(characters) > 0, "party: every character has a sheet")
+    links = driver.find_elements(By.CSS_SELECTOR, "section.character a[href^='item/']")
+    if check(links, "party: the characters' items link to their pages"):
+        name = links[0].text
+        links[0].click()
+        check(driver.find_element(By.TAG_NAME, "h1").text == name, "party: an item link opens that item")
+    open_page(driver, os.path.join(site, "world.html"))
+    script_errors(driver, "world.html")
+    check(driver.find_elements(By.CSS_SELECTOR, "section[id^=world-map] img"), "world: the maps with items are drawn")
+
+
 def test_hostile(driver, args, site):
     for page in ["items.html", "item/1.html", "item/2.html", "monsters.html", "monster/1.html"]:
         open_page(driver, os.path.join(site, page))
@@ -212,9 +227,10 @@ def main():
     hostile_game = os.path.join(args.work, "hostile-game")
     subprocess.run([args.hostile, hostile_game], check=True)
     sites = {}
-    for name, game in [("first", first), ("gold", gold), ("hostile", hostile_game)]:
+    for name, game, options in [("first", first, ["--save", "SAVES/SAVEGAME.DBS"]), ("gold", gold, []),
+                                ("hostile", hostile_game, [])]:
         start = time.perf_counter()
-        index = write_atlas(args, game, os.path.join(args.work, name))
+        index = write_atlas(args, game, os.path.join(args.work, name), *options)
         print("atlas of %s written in %.1f s: %s" % (name, time.perf_counter() - start, index))
         sites[name] = os.path.dirname(index)
 
@@ -223,6 +239,7 @@ def main():
     try:
         test_items(driver, args, sites["first"], first)
         test_map(driver, args, sites["first"], first, 0)
+        test_save(driver, sites["first"])
         test_map(driver, args, sites["gold"], gold, 0)
         test_pages(driver, sites["gold"])
         open_page(driver, os.path.join(sites["gold"], "index.html"))

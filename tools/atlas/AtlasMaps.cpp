@@ -204,7 +204,7 @@ struct MapWriter {
         renderer.SetOptions(0, false);
         const std::optional<Image> base = data ? renderer.Render() : std::nullopt;
         if (!base) {
-            site.WriteText(Format("map/%i.html", map), page + "<p>This map cannot be read.</p>\n" + PageEnd());
+            site.WriteText(Format("map/%i.html", map), page + "<p>This map cannot be drawn.</p>\n" + PageEnd());
             return;
         }
         const std::string stem = Format("img/map-%i", map);
@@ -284,9 +284,9 @@ void WriteMapPages(Site& site)
         index += Format("<li><a href=\"map/%i.html\">", map) + Html(FormatV(ResourceString(42), map, GetMapAreaName(map))) +
                  "</a></li>";
     site.WriteText("maps.html", index + "</ul>\n" + PageEnd());
+    // Without the tile pictures the pages say that their map cannot be drawn.
     MapTileSet tiles;
-    if (!BuildMapTileSet(site.Game(), 2, tiles))
-        return;
+    BuildMapTileSet(site.Game(), 2, tiles);
     MapWriter writer{site, {}};
     for (int map = 0; map < 32 && site.Ok(); ++map)
         writer.Map(map, tiles);
