@@ -131,9 +131,9 @@ TEST_F(AtlasFolder, ANewAtlasTakesItsPlaceWithNothingLeftBeside)
     EXPECT_EQ(Entries(place.Path()), std::vector<std::string>{"atlas"});
     EXPECT_EQ(Entries(loaded->folder.Path()), installationFiles);
 
-    // Written again, the new atlas replaces the old one whole.
+    // Written again, the new atlas replaces the old one whole (a trailing separator names the same folder).
     WriteFile(out / "left-over.html", "old");
-    ASSERT_TRUE(Write(out.string()).ok);
+    ASSERT_TRUE(Write(out.string() + "/").ok);
     EXPECT_FALSE(fs::exists(out / "left-over.html"));
     EXPECT_TRUE(fs::is_regular_file(out / "index.html"));
     EXPECT_EQ(Entries(place.Path()), std::vector<std::string>{"atlas"});

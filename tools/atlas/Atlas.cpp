@@ -20,7 +20,10 @@ fs::path Resolved(const fs::path& path)
 {
     std::error_code error;
     fs::path full = fs::weakly_canonical(fs::absolute(path, error), error);
-    return error ? fs::absolute(path) : full;
+    if (error)
+        full = fs::absolute(path).lexically_normal();
+    // "site/" names the folder site, not an empty name inside it.
+    return full.has_filename() || !full.has_parent_path() ? full : full.parent_path();
 }
 
 bool IsWithin(const fs::path& inner, const fs::path& outer)
