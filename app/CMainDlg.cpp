@@ -1,15 +1,18 @@
 #include "app/CMainDlg.h"
+#include "app/CAboutDlg.h"
+#include "app/CPictureViewerDlg.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
+#include "items/CItemListDlg.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
+#include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/ImageLists.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {}
 
@@ -31,8 +34,6 @@ BOOL CMainDlg::OnInitDialog()
         WindowDc screen(nullptr);
         m_captionHeight = -MulDiv(font.lfHeight, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     }
-
-    std::srand(GetTickCount());
 
     for (size_t i = 0; i < kButtonIds.size(); ++i) {
         m_buttons[i].Attach(Item(kButtonIds[i]));
@@ -86,7 +87,9 @@ void CMainDlg::Decorate()
     if (!game)
         return;
     const Colour face = GetSysColor(COLOR_3DFACE);
-    const mainpictures::Random random = [] { return std::rand(); };
+    // Seeded anew at every start, so that the window looks different from run to run.
+    mainpictures::SeededRandom generator(GetTickCount());
+    const mainpictures::Random random = [&generator] { return generator(); };
 
     SetButtonIcon(IDC_ITEM_VIEWER, mainpictures::ItemViewerIcon(game->m_iconImages.Count(), random));
     SetButtonIcon(IDC_MAP_VIEWER, mainpictures::kMapViewerIcon);
@@ -121,7 +124,7 @@ void CMainDlg::Decorate()
     if (game->m_isGold)
         game->LoadPicByNumber(7, frames, 2, 1, 2, face);
     else
-        game->LoadPicByName(ResourceString(90), frames, 1, 4, 5, face);
+        game->LoadPicByName(ResourceString(strings::kMainPicture), frames, 1, 4, 5, face);
     SetButtonPicture(IDC_PIC_VIEWER, frames, 4, 4);
 
     frames.clear();
@@ -134,6 +137,7 @@ void CMainDlg::Decorate()
         m_pictureFrames.push_back(CreateBitmapFromImage(frame));
     if (!m_pictureFrames.empty() && m_picture.ReplaceControl(Handle(), IDC_MAIN_PICTURE)) {
         m_picture.SetFitToPicture(true, true);
+        m_picture.SetStore(GetGameData());
         m_picture.SetBitmap(m_pictureFrames.front().Get());
     }
 }
@@ -142,7 +146,11 @@ bool CMainDlg::ViewerExists(int id)
 {
     switch (id) {
     case IDC_ITEM_VIEWER:
+    case IDC_ITEM_LIST:
     case IDC_MONSTER_VIEWER:
+    case IDC_PIC_VIEWER:
+    case IDC_ABOUT:
+    case IDC_MAP_VIEWER:
         return true;
     default:
         return false; // each viewer enables its button when it comes
@@ -155,8 +163,22 @@ void CMainDlg::OpenViewer(int id)
     case IDC_ITEM_VIEWER:
         CViewerDialog::Open<CItemViewerDlg>();
         break;
+    case IDC_ITEM_LIST:
+        CViewerDialog::Open<CItemListDlg>();
+        break;
     case IDC_MONSTER_VIEWER:
         OpenMonsterViewer();
+        break;
+    case IDC_PIC_VIEWER:
+        CViewerDialog::Open<CPictureViewerDlg>();
+        break;
+    case IDC_ABOUT: {
+        CAboutDlg about;
+        about.DoModal(Handle());
+        break;
+    }
+    case IDC_MAP_VIEWER:
+        CViewerDialog::Open<CMapViewerDlg>();
         break;
     default:
         break;

@@ -2,12 +2,27 @@
 // The pictures of the main window's buttons, some chosen at random at every start, and where
 // an image and a caption sit on a button.
 
+#include <cstdint>
 #include <functional>
 
 namespace mainpictures {
 
-// The C library's generator (0 to 32767), or a test's sequence.
+// The generator (0 to 32767 per call), or a test's sequence.
 using Random = std::function<int()>;
+
+// The C runtime's generator of Windows, seeded once at start-up: each call gives 0 to 32767.
+class SeededRandom {
+public:
+    explicit SeededRandom(uint32_t seed) : m_state(seed) {}
+    int operator()()
+    {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>((m_state >> 16) & 0x7FFF);
+    }
+
+private:
+    uint32_t m_state;
+};
 
 // The Item Viewer button's icon among count icons: rand() / (32767 / count) - 1, drawn anew for
 // the refused numbers and 97 after 50 refusals. The number may lie outside the list (then the

@@ -1,8 +1,10 @@
 // artgen FOLDER: draws the program's own bitmaps and icons and writes each into FOLDER, named
-// by its resource id ("bitmap<id>.bmp", "icon<id>.ico"). One function per resource; add new
+// by its resource id ("bitmap<id>.bmp", "icon<id>.ico"), and the About box's coded text
+// ("about_text.inc"). One function per resource; add new
 // bitmaps to the table below and new icons to ProgramIcons.
 
 #include "gamedata/BmpFile.h"
+#include "tools/art/AboutText.h"
 #include "tools/art/ItemArt.h"
 #include "tools/art/MapArt.h"
 #include "tools/art/MonsterArt.h"
@@ -71,6 +73,7 @@ constexpr Resource kResources[] = {
     {138, art::PlayFramesBitmap},
     {214, ChoiceArrow},
     {215, UpArrow},
+    {141, art::ItemListHeaderBitmap},
     {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
     {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},
     {223, MapBitmap<223>}, {224, MapBitmap<224>}, {225, MapBitmap<225>}, {226, MapBitmap<226>},
@@ -109,6 +112,17 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
             return 1;
         }
+    }
+    // The About box's coded text, as the bytes of a C array.
+    std::optional<std::vector<uint8_t>> about = art::CodedAboutText();
+    std::string path = (std::filesystem::path(argv[1]) / "about_text.inc").string();
+    std::ofstream out(path, std::ios::trunc);
+    for (size_t i = 0; about && i < about->size(); ++i)
+        out << static_cast<int>((*about)[i]) << (i % 16 == 15 ? ",\n" : ",");
+    out << "\n";
+    if (!about || !out) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
+        return 1;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/CExtListCtrl.h"
 
 #include "ui/MappedBitmap.h"
+#include "ui/WaitCursor.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,18 +16,6 @@ constexpr int kHeaderImageMargin = 6;
 constexpr WPARAM kCopyKeyNumpad = 99;
 
 int StateImageOf(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
-
-// Shows the wait cursor for its lifetime.
-class WaitCursor {
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
 
 } // namespace
 
@@ -215,7 +204,17 @@ void CExtListCtrl::AutoSizeColumns(int width, bool holdRedraw)
 {
     if (holdRedraw)
         SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    const bool listMode = (GetWindowLongPtrW(Handle(), GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST;
     for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+        if (listMode) {
+            // One width for every entry: the widest text beside its images.
+            int widest = 0;
+            for (int row = 0, rows = RowCount(); row < rows; ++row)
+                widest = std::max(widest, static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0,
+                                                                      reinterpret_cast<LPARAM>(CellText(row, 0).c_str()))));
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, 0, width ? width : widest + ImagesWidth() + kHeaderTextMargin);
+            break;
+        }
         if (width) {
             SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
             continue;
@@ -333,6 +332,10 @@ void CExtListCtrl::OnItemChanged(const NMLISTVIEW& change)
 
 bool CExtListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
+    // Only for keys: asking for the keyboard state costs a round trip to the server under Wine,
+    // and every insert passes through here.
+    if (message != WM_KEYDOWN && message != WM_CHAR)
+        return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     switch (message) {
     case WM_KEYDOWN:
@@ -368,4 +371,89 @@ bool CExtListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
     default:
         return false;
     }
+}
+
+int CExtListCtrl::ImagesWidth() const
+{
+    int total = 0;
+    for (int kind : {LVSIL_STATE, LVSIL_SMALL}) {
+        int width = 0, height = 0;
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), LVM_GETIMAGELIST, kind, 0));
+        if (images && ImageList_GetIconSize(images, &width, &height))
+            total += width + 2;
+    }
+    return total;
+}
+
+int CExtListCtrl::InsertColumn(int index, const wchar_t* name, int headerImage)
+{
+    LVCOLUMNW entry{};
+    entry.mask = LVCF_TEXT;
+    entry.pszText = const_cast<wchar_t*>(name);
+    const int column =
+        static_cast<int>(SendMessageW(Handle(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry)));
+    if (column < 0)
+        return column;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    item.mask = HDI_FORMAT | HDI_LPARAM;
+    item.lParam = index;
+    if (headerImage >= 0) {
+        // The image instead of the name; the name stays for the copied header line.
+        item.mask |= HDI_IMAGE;
+        item.iImage = headerImage;
+        item.fmt = (item.fmt & ~HDF_STRING) | HDF_IMAGE;
+    }
+    SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    return column;
+}
+
+void CExtListCtrl::SetHeaderImageList(HIMAGELIST images) const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+}
+
+LPARAM CExtListCtrl::HeaderItemData(int column) const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_LPARAM;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    return item.lParam;
+}
+
+int CExtListCtrl::StateImage(int row) const
+{
+    return StateImageOf(static_cast<UINT>(SendMessageW(Handle(), LVM_GETITEMSTATE, static_cast<WPARAM>(row),
+                                                       LVIS_STATEIMAGEMASK)));
+}
+
+void CExtListCtrl::Resort()
+{
+    Sort();
+}
+
+ImageListHandle CExtListCtrl::CreateCheckBoxImages()
+{
+    constexpr int kCell = 16, kBox = 13;
+    constexpr COLORREF kMask = RGB(255, 0, 255);
+    ImageListHandle list(ImageList_Create(kCell, kCell, ILC_COLOR32 | ILC_MASK, 2, 0));
+    WindowDc screen(nullptr);
+    for (UINT checked : {0u, static_cast<UINT>(DFCS_CHECKED)}) {
+        MemoryDc dc(CreateCompatibleDC(screen.Get()));
+        BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), kCell, kCell));
+        {
+            SelectGuard select(dc.Get(), bitmap.Get());
+            RECT cell{0, 0, kCell, kCell};
+            BrushHandle magenta(CreateSolidBrush(kMask));
+            FillRect(dc.Get(), &cell, magenta.Get());
+            RECT box{(kCell - kBox) / 2, (kCell - kBox) / 2, (kCell - kBox) / 2 + kBox, (kCell - kBox) / 2 + kBox};
+            DrawFrameControl(dc.Get(), &box, DFC_BUTTON, DFCS_BUTTONCHECK | checked);
+        }
+        ImageList_AddMasked(list.Get(), bitmap.Get(), kMask);
+    }
+    return list;
 }

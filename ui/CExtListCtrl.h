@@ -58,10 +58,23 @@ public:
     // The text CopyToClipboard puts there; empty when the list has no rows.
     std::wstring ClipboardText() const;
 
+    // Sorts again by the present sort column and state, after the rows were filled anew.
+    void Resort();
+
+    // Inserts a column named name whose header item carries its index as data; with a header
+    // image (>= 0) the header shows that image instead of the name.
+    int InsertColumn(int index, const wchar_t* name, int headerImage = -1);
+    void SetHeaderImageList(HIMAGELIST images) const;
+    LPARAM HeaderItemData(int column) const;
+
+    // The check boxes of state images: a 16 x 16 image list of the system's unchecked and checked
+    // boxes, for state images 1 and 2.
+    static ImageListHandle CreateCheckBoxImages();
     // Replaces the list's state image list (which the list does not own).
     void SetStateImageList(HIMAGELIST images);
     int StateImageCount() const { return m_stateImageCount; }
 
+    int StateImage(int row) const;
     std::wstring CellText(int row, int column) const;
     int RowCount() const;
     int ColumnCount() const;
@@ -80,6 +93,7 @@ private:
     void SetStateImage(int row, int image);
     std::wstring HeaderText(int column) const;
     int HeaderWidth(int column) const;
+    int ImagesWidth() const;
 
     BitmapHandle m_ascending;
     BitmapHandle m_descending;

@@ -42,6 +42,12 @@ BOOL CResizableDlg::OnInitDialog()
     return result;
 }
 
+void CResizableDlg::SetWindowIcons(HICON big, HICON small) const
+{
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
 void CResizableDlg::OnFirstShow()
 {
     m_firstShowPending = false;

@@ -42,6 +42,8 @@ protected:
     void OnSize(UINT type, int width, int height) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    // Gives the window its big and small icons.
+    void SetWindowIcons(HICON big, HICON small) const;
     // An icon of the derived dialog, destroyed with this object.
     IconHandle m_icon;
 

@@ -1,5 +1,4 @@
 #include "ui/CScrollPictureWnd.h"
-#include "gamedata/CGameData.h"
 #include "ui/Dialog.h"
 #include "ui/FileDialogs.h"
 #include "ui/Handles.h"
@@ -16,7 +15,10 @@ constexpr int kHorizontalBarId = 2;
 
 bool CScrollPictureWnd::ReplaceControl(HWND dialog, int id)
 {
-    return ReplaceDialogControl(dialog, id, L"static", WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_STATICEDGE);
+    // A template control that is a tab stop makes a picture the keyboard can reach and scroll.
+    const HWND control = GetDlgItem(dialog, id);
+    const DWORD tabStop = control ? static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & WS_TABSTOP : 0;
+    return ReplaceDialogControl(dialog, id, L"static", WS_VISIBLE | WS_CLIPCHILDREN | tabStop, WS_EX_STATICEDGE);
 }
 
 void CScrollPictureWnd::SetFitToPicture(bool fitWidth, bool fitHeight)
@@ -141,6 +143,35 @@ void CScrollPictureWnd::Scroll(bool vertical, int request)
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void CScrollPictureWnd::Wheel(int delta, bool horizontal)
+{
+    // Three lines a notch, as the system's default; the remainder of a fine wheel is kept.
+    int& rest = m_wheelRest[horizontal ? 0 : 1];
+    rest += delta;
+    const int notches = rest / WHEEL_DELTA;
+    rest -= notches * WHEEL_DELTA;
+    const int lines = 3 * (notches < 0 ? -notches : notches);
+    // Wheel up scrolls up; a sideways wheel turned right scrolls right.
+    const bool back = horizontal ? notches < 0 : notches > 0;
+    for (int i = 0; i < lines; ++i)
+        Scroll(!horizontal, back ? SB_LINEUP : SB_LINEDOWN);
+}
+
+bool CScrollPictureWnd::OnKey(UINT key)
+{
+    switch (key) {
+    case VK_UP: Scroll(true, SB_LINEUP); return true;
+    case VK_DOWN: Scroll(true, SB_LINEDOWN); return true;
+    case VK_LEFT: Scroll(false, SB_LINEUP); return true;
+    case VK_RIGHT: Scroll(false, SB_LINEDOWN); return true;
+    case VK_PRIOR: Scroll(true, SB_PAGEUP); return true;
+    case VK_NEXT: Scroll(true, SB_PAGEDOWN); return true;
+    case VK_HOME: Scroll(true, SB_TOP); Scroll(false, SB_TOP); return true;
+    case VK_END: Scroll(true, SB_BOTTOM); Scroll(false, SB_BOTTOM); return true;
+    default: return false;
+    }
+}
+
 void CScrollPictureWnd::Paint(HDC dc) const
 {
     RECT client{};
@@ -178,9 +209,9 @@ void CScrollPictureWnd::ShowContextMenu(POINT screen)
     const int command = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
                                        screen.x, screen.y, 0, Handle(), nullptr);
     DestroyMenu(menu);
-    if (command != kSaveImageCommand || !GetGameData())
+    if (command != kSaveImageCommand || !m_game)
         return;
-    const std::string path = ChooseBmpFile(*GetGameData(), GetParent(Handle()));
+    const std::string path = ChooseBmpFile(*m_game, GetParent(Handle()));
     if (!path.empty())
         SaveBitmapAsBmp(Widen(path), m_bitmap);
 }
@@ -202,6 +233,20 @@ bool CScrollPictureWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         result = Default(message, wParam, lParam);
         if (result == HTTRANSPARENT)
             result = HTCLIENT;
+        return true;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        Wheel(GET_WHEEL_DELTA_WPARAM(wParam),
+              message == WM_MOUSEHWHEEL || (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0);
+        result = 0;
+        return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTARROWS;
+        return true;
+    case WM_KEYDOWN:
+        if (!OnKey(static_cast<UINT>(wParam)))
+            return false;
+        result = 0;
         return true;
     case WM_CONTEXTMENU:
         ShowContextMenu({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});

@@ -1,8 +1,12 @@
 #pragma once
 // A window that shows one bitmap at its natural size, with scroll bars where it does not fit,
-// in place of a static control of a dialog template; its context menu saves the picture.
+// in place of a static control of a dialog template; its context menu saves the picture. The
+// mouse wheel scrolls it (sideways with Shift), and so do the arrow and page keys when it has
+// the focus.
 
 #include "ui/SubclassedWindow.h"
+
+class CGameData;
 
 class CScrollPictureWnd : public CSubclassedWindow {
 public:
@@ -12,6 +16,9 @@ public:
     void SetFitToPicture(bool fitWidth, bool fitHeight);
     // With the flag set, the mouse goes through the window to what lies under it.
     void SetPassMouse(bool pass) { m_passMouse = pass; }
+    // The store whose folder the "save as" command of the context menu starts in and keeps;
+    // without one the command does nothing.
+    void SetStore(CGameData* game) { m_game = game; }
     // The bitmap shown (not owned: the caller keeps and deletes it), or null.
     void SetBitmap(HBITMAP bitmap);
     HBITMAP Bitmap() const { return m_bitmap; }
@@ -20,6 +27,11 @@ public:
     void SetScrollPosition(POINT position);
     // The pixels a scroll arrow moves; 0 gives the default step.
     void SetLineSteps(int horizontal, int vertical);
+
+    // Scrolls by a wheel turn (WHEEL_DELTA a notch), sideways when horizontal is set.
+    void Wheel(int delta, bool horizontal);
+    // The menu that saves the picture, at a point of the screen; nothing without a picture.
+    void ShowContextMenu(POINT screen);
 
     bool IsScrollBarShown(bool vertical) const { return vertical ? m_verticalShown : m_horizontalShown; }
     HWND ScrollBar(bool vertical) const { return vertical ? m_vertical : m_horizontal; }
@@ -34,7 +46,7 @@ private:
     void Scroll(bool vertical, int request);
     int MaxOffset(bool vertical) const;
     void Paint(HDC dc) const override;
-    void ShowContextMenu(POINT screen);
+    bool OnKey(UINT key);
 
     HWND m_vertical = nullptr;
     HWND m_horizontal = nullptr;
@@ -42,9 +54,11 @@ private:
     SIZE m_size{};
     POINT m_offset{};
     int m_lineStep[2] = {0, 0}; // horizontal, vertical
+    int m_wheelRest[2] = {0, 0}; // parts of a notch not yet scrolled
     bool m_verticalShown = false;
     bool m_horizontalShown = false;
     bool m_fitWidth = false;
     bool m_fitHeight = false;
     bool m_passMouse = false;
+    CGameData* m_game = nullptr;
 };

@@ -87,3 +87,15 @@ private:
     HDC m_dc;
     HGDIOBJ m_previous;
 };
+
+// The wait cursor while the holder lives; the cursor before it comes back.
+class WaitCursor {
+public:
+    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~WaitCursor() { SetCursor(m_previous); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};

@@ -23,17 +23,6 @@ WORD StoredBits(WORD bits)
     return 32;
 }
 
-class WaitCursor {
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
-
 // Writes the three parts; the message of the first that fails, or null.
 const wchar_t* WriteParts(std::FILE* file, const BITMAPFILEHEADER& header, const std::vector<BYTE>& info,
                           const std::vector<BYTE>& pixels)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <vector>
 
 using namespace mainpictures;
@@ -36,6 +37,30 @@ TEST(MainPictures, MonsterPictureStaysInRangeAndSkipsRefusedNumbers)
         EXPECT_GE(number, 17);
         EXPECT_LE(number, 84);
     }
+}
+
+TEST(MainPictures, SeededChoicesNeverShowARefusedPicture)
+{
+    const std::set<int> refusedIcons = {20, 77, 106, 117, 125, 126};
+    const std::set<int> refusedMonsters = {36, 45, 50, 52, 53, 54, 55, 56, 57, 58, 59, 60,
+                                           61, 62, 63, 64, 67, 68, 70, 71, 75, 76, 81, 82, 83};
+    std::set<int> icons, monsters;
+    for (uint32_t seed = 0; seed < 20000; seed += 7) {
+        SeededRandom random(seed);
+        const Random draw = [&random] { return random(); };
+        const int icon = ItemViewerIcon(128, draw);
+        EXPECT_EQ(refusedIcons.count(icon), 0u) << "seed " << seed << " gave icon " << icon;
+        EXPECT_GE(icon, -1);
+        EXPECT_LT(icon, 128);
+        const int monster = MonsterPicture(draw);
+        EXPECT_TRUE(monster >= 17 && monster <= 84 && !refusedMonsters.count(monster))
+            << "seed " << seed << " gave monster " << monster;
+        icons.insert(icon);
+        monsters.insert(monster);
+    }
+    // Starts a few milliseconds apart look different.
+    EXPECT_GT(icons.size(), 100u);
+    EXPECT_GT(monsters.size(), 40u);
 }
 
 TEST(MainPictures, ImagesAndCaptionsAreCentredVertically)

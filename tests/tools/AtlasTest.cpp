@@ -1,8 +1,6 @@
 // The atlas's own rules: escaping for each place a text goes, the PNG files, where an atlas may
-// be written and what a failed writing leaves, and the Map Viewer's hover text it shows.
+// be written and what a failed writing leaves.
 
-#include "maps/CellHoverText.h"
-#include "maps/MapNames.h"
 #include "tests/TempFolder.h"
 #include "tests/maps/MapFixture.h"
 #include "tools/atlas/Atlas.h"
@@ -163,14 +161,4 @@ TEST_F(AtlasFolder, AFolderThatIsNotAnAtlasOrLiesInTheGameIsLeftAlone)
         EXPECT_NE(result.error.find("installation folder"), std::string::npos) << result.error;
     }
     EXPECT_EQ(Entries(loaded->folder.Path()), installationFiles);
-}
-
-TEST(AtlasHover, CellTextNamesTheEventsOnTheCellInSlotOrder)
-{
-    const std::vector<MapEvent> events = {Event(5, 2, 3, 4), Event(9, 2, 3, 5), Event(5, 2, 3, 4), Event(0, 2, 3, 4)};
-    const std::string name = EventTypeName(5);
-    EXPECT_EQ(CellHoverText(events, CellHit{2, 3, 4}), "Quadrant 2 (3, 4)  " + name + ", " + name);
-    // Without events the cell text's two trailing blanks go; outside every cell there is no text.
-    EXPECT_EQ(CellHoverText(events, CellHit{2, 4, 4}), "Quadrant 2 (4, 4)");
-    EXPECT_EQ(CellHoverText(events, CellHit{}), "");
 }

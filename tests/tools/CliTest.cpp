@@ -34,6 +34,9 @@ TEST(Cli, UsageErrorsExitWithTwo)
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("info"), std::string::npos);
     EXPECT_EQ(RunCli("info --help").status, 0);
+    CliRun version = RunCli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tallowmark-cli " TALLOWMARK_VERSION "\n");
 }
 
 namespace {

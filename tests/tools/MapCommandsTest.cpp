@@ -128,6 +128,12 @@ TEST_F(MapCommands, MapDrawsTheLayoutAndHitFindsItsCells)
                   std::to_string(layout.CellPixelY(p, 0, 5) + 7)).out,
               "0\t2\t5\n");
     EXPECT_EQ(RunCli(Game() + "hit 3 -4 10").out, "none\n");
+    // The hover text of the same cell starts with it; outside every cell it is empty.
+    EXPECT_EQ(RunCli(Game() + "hover 3 " + std::to_string(layout.CellPixelX(p, 0, 2) + 7) + " " +
+                  std::to_string(layout.CellPixelY(p, 0, 5) + 7)).out.substr(0, 17),
+              "Quadrant 0 (2, 5)");
+    EXPECT_EQ(RunCli(Game() + "hover 3 -4 10").out, "\n");
+    EXPECT_EQ(RunCli(Game() + "hover 3 1").status, 2);
     EXPECT_EQ(RunCli(Game() + "map 3 --out " + out.File("plain.bmp") + " --options 0").status, 0);
 }
 

@@ -62,6 +62,34 @@ Rgba Candle(double x, double y)
     return colour;
 }
 
+// The Picture Viewer's: a framed picture of a moon over two hills, a second frame behind it.
+Rgba PictureViewerIcon(double x, double y)
+{
+    Rgba colour;
+    auto framed = [&](double left, double top, double right, double bottom, double dim) {
+        if (x < left || x > right || y < top || y > bottom)
+            return;
+        const double border = 0.07;
+        if (x < left + border || x > right - border || y < top + border || y > bottom - border) {
+            colour = Over(colour, {0.55 * dim, 0.36 * dim, 0.16 * dim, 1}); // the wooden frame
+            return;
+        }
+        // Night sky of the program's picture colour, a pale moon, two green hills.
+        const double u = (x - left) / (right - left), v = (y - top) / (bottom - top);
+        Rgba inside{0.38 * dim, 0.38 * dim, 0.50 * dim, 1};
+        if (InEllipse(u, v, 0.68, 0.3, 0.12, 0.12))
+            inside = {0.98 * dim, 0.95 * dim, 0.75 * dim, 1};
+        if (v > 0.62 + 0.12 * std::cos((u - 0.25) * 6.0))
+            inside = {0.25 * dim, 0.55 * dim, 0.22 * dim, 1};
+        if (v > 0.78 + 0.08 * std::cos((u - 0.8) * 7.0))
+            inside = {0.18 * dim, 0.42 * dim, 0.16 * dim, 1};
+        colour = Over(colour, inside);
+    };
+    framed(0.30, 0.06, 0.96, 0.62, 0.7);
+    framed(0.04, 0.30, 0.80, 0.94, 1.0);
+    return colour;
+}
+
 // Renders size x size pixels with 4 x 4 samples each; pixels as BGRA, bottom-up, as icons keep them.
 std::vector<uint8_t> Render(const PaintFunction& paint, int size)
 {
@@ -145,10 +173,14 @@ std::vector<uint8_t> ProgramIconFile(int id)
     switch (id) {
     case 128: // the program's own: a tallow candle with a mark
         return IconFile(Candle, {16, 32, 48});
+    case 141: // the Picture Viewer's
+        return IconFile(PictureViewerIcon, {16, 32, 48});
     case 142: // the Save File Viewer's
         return IconFile(SaveViewerIcon, {16, 32, 48});
     case 139: // the Item Viewer
         return IconFile(ItemViewerIcon, {16, 32, 48});
+    case 140: // the Item List
+        return IconFile(ItemListIcon, {16, 32, 48});
     case 136: // the Monster Viewer's: a horned monster's head
         return IconFile(MonsterViewerIcon, {16, 32, 48});
     default:

@@ -16,7 +16,7 @@ using PaintFunction = std::function<Rgba(double x, double y)>;
 // Paints over: the later layer covers the earlier by its alpha.
 Rgba Over(Rgba below, Rgba above);
 
-constexpr int kProgramIconIds[] = {128, 136, 139, 142};
+constexpr int kProgramIconIds[] = {128, 136, 139, 140, 141, 142};
 
 // The .ico file of icon id; empty for an id the program has no icon for.
 std::vector<uint8_t> ProgramIconFile(int id);

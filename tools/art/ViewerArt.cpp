@@ -144,4 +144,116 @@ Image HelpButtonBitmap()
     return bitmap;
 }
 
+Rgba ItemListIcon(double x, double y)
+{
+    // A ledger page with ruled rows, each row led by a coloured item mark; a sort arrow at the right.
+    Rgba colour;
+    constexpr double kLeft = 0.1, kTop = 0.08, kRight = 0.8, kBottom = 0.92;
+    const double edge = std::min({x - kLeft, kRight - x, y - kTop, kBottom - y});
+    if (edge > 0)
+        colour = Shade({0.98, 0.94, 0.82, 1}, 1.05 - 0.25 * (x + y) / 2);
+    else if (edge > -kOutlineWidth)
+        colour = kOutline;
+    constexpr Rgba kMarks[] = {{0.8, 0.2, 0.15, 1}, {0.2, 0.45, 0.85, 1}, {0.85, 0.65, 0.15, 1},
+                               {0.25, 0.65, 0.3, 1}, {0.55, 0.3, 0.7, 1}};
+    for (int row = 0; row < 5; ++row) {
+        const double middle = 0.2 + row * 0.155;
+        if (edge > 0 && std::fabs(y - (middle + 0.075)) < 0.012)
+            colour = Over(colour, {0.55, 0.5, 0.45, 1}); // the rule under the row
+        Stroke(colour, std::hypot(x - 0.2, y - middle), 0.045, [&](double) { return kMarks[row]; });
+        const Segment text = ToSegment(x, y, 0.31, middle, 0.68 - (row % 2) * 0.1, middle);
+        if (text.distance < 0.022)
+            colour = Over(colour, {0.3, 0.28, 0.3, 1});
+    }
+    // The arrow: a shaft and a head pointing down.
+    Stroke(colour, ToSegment(x, y, 0.88, 0.22, 0.88, 0.7).distance, 0.035,
+           [&](double) { return Rgba{0.2, 0.35, 0.7, 1}; });
+    const double head = (y - 0.62) / 0.2; // 0 at the head's base, 1 at its point
+    if (head >= 0 && head <= 1 && std::fabs(x - 0.88) < 0.1 * (1 - head))
+        colour = Over(colour, {0.2, 0.35, 0.7, 1});
+    return colour;
+}
+
+Image ItemListHeaderBitmap()
+{
+    constexpr int kSide = 14;
+    constexpr Colour kMask = Rgb(255, 255, 255);
+    Image strip(kSide * 7, kSide, kMask);
+    auto put = [&](int image, int x, int y, Colour colour) {
+        if (x >= 0 && x < kSide && y >= 0 && y < kSide)
+            strip.SetPixel(image * kSide + x, y, colour);
+    };
+    auto disc = [&](int image, double cx, double cy, double radius, Colour fill, Colour rim) {
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
+                const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+                if (d <= radius)
+                    put(image, x, y, d > radius - 1.1 ? rim : fill);
+            }
+    };
+    auto line = [&](int image, int x0, int y0, int x1, int y1, Colour colour) {
+        const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+        for (int i = 0; i <= steps; ++i)
+            put(image, x0 + (x1 - x0) * i / std::max(steps, 1), y0 + (y1 - y0) * i / std::max(steps, 1), colour);
+    };
+    const Colour dark = Rgb(40, 40, 48);
+    // 0 weight: an iron weight with a ring on top.
+    disc(0, 7, 3.5, 2.6, kMask, dark);
+    for (int y = 5; y < 13; ++y) {
+        const int half = 2 + (y - 5) / 2;
+        for (int x = 7 - half; x < 7 + half; ++x)
+            put(0, x, y, x == 7 - half || x == 6 + half || y == 12 ? dark : Rgb(96, 100, 112));
+    }
+    // 1 price: a gold coin.
+    disc(1, 7, 7, 6, Rgb(236, 190, 50), Rgb(150, 100, 10));
+    line(1, 7, 4, 7, 10, Rgb(150, 100, 10));
+    // 2 armour class: a shield.
+    for (int y = 1; y < 13; ++y) {
+        const int half = y < 8 ? 5 : 5 - (y - 7);
+        for (int x = 7 - half; x < 7 + half; ++x)
+            put(2, x, y, x == 7 - half || x == 6 + half || y == 1 || half <= 1 ? dark
+                         : x < 7 ? Rgb(120, 150, 200) : Rgb(80, 105, 160));
+    }
+    // 3 to hit: a target.
+    disc(3, 7, 7, 6.5, Rgb(210, 40, 40), Rgb(150, 20, 20));
+    disc(3, 7, 7, 4.5, Rgb(245, 235, 220), Rgb(245, 235, 220));
+    disc(3, 7, 7, 2.5, Rgb(210, 40, 40), Rgb(210, 40, 40));
+    // 4 hands: an open hand.
+    const Colour skin = Rgb(230, 180, 140), skinDark = Rgb(150, 100, 70);
+    for (int y = 7; y < 13; ++y)
+        for (int x = 3; x < 10; ++x)
+            put(4, x, y, x == 3 || x == 9 || y == 12 ? skinDark : skin);
+    for (int finger = 0; finger < 4; ++finger) {
+        const int x = 3 + finger * 2, top = finger == 0 || finger == 3 ? 3 : 1;
+        for (int y = top; y < 7; ++y) {
+            put(4, x, y, skinDark);
+            put(4, x + 1, y, y == top ? skinDark : skin);
+        }
+    }
+    line(4, 10, 9, 12, 6, skinDark); // the thumb
+    line(4, 10, 10, 12, 7, skinDark);
+    // 5 regeneration: a heart.
+    disc(5, 4.5, 5, 3.2, Rgb(220, 40, 60), Rgb(220, 40, 60));
+    disc(5, 9.5, 5, 3.2, Rgb(220, 40, 60), Rgb(220, 40, 60));
+    for (int y = 5; y < 13; ++y)
+        for (int x = 1 + (y - 5); x < 13 - (y - 5); ++x)
+            put(5, x, y, Rgb(220, 40, 60));
+    line(5, 7, 3, 7, 8, Rgb(255, 200, 210));
+    line(5, 5, 5, 9, 5, Rgb(255, 200, 210));
+    // 6 gender: the joined signs, a circle with an arrow and a cross.
+    const Colour sign = Rgb(70, 60, 150);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) {
+            const double d = std::hypot(x + 0.5 - 6, y + 0.5 - 6.5);
+            if (d > 2.2 && d < 3.6)
+                put(6, x, y, sign);
+        }
+    line(6, 8, 4, 12, 0, sign);
+    line(6, 9, 0, 12, 0, sign);
+    line(6, 12, 0, 12, 3, sign);
+    line(6, 6, 10, 6, 13, sign);
+    line(6, 4, 12, 8, 12, sign);
+    return strip;
+}
+
 } // namespace art

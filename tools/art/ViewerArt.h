@@ -15,4 +15,11 @@ Rgba ItemViewerIcon(double x, double y);
 // Bitmap 139: the question mark of the help buttons, 10 x 10 pixels on the button mask.
 Image HelpButtonBitmap();
 
+// Icon 140, the Item List: a ledger page of item rows.
+Rgba ItemListIcon(double x, double y);
+
+// Bitmap 141: the Item List's seven header images of 14 x 14 pixels side by side, on white (the
+// mask): weight, price, armour class, to hit, hands, regeneration, gender.
+Image ItemListHeaderBitmap();
+
 } // namespace art

@@ -5,9 +5,9 @@
 #include "gamedata/ResourceStrings.h"
 #include "gamedata/TextPicture.h"
 #include "items/LootList.h"
-#include "items/MonsterView.h"
+#include "items/MonsterViewerContent.h"
 #include "maps/CellContents.h"
-#include "maps/CellHoverText.h"
+#include "maps/MapViewerContent.h"
 #include "maps/EventChain.h"
 #include "maps/MapData.h"
 #include "maps/MapNames.h"
@@ -252,7 +252,7 @@ struct MapWriter {
                         index = static_cast<int>(cellIndex.size());
                         cellIndex[key] = index;
                         const bool events = HasCellEvents(data->Events(), hit.quadrant, hit.x, hit.y);
-                        cells += (index ? "," : "") + std::string("[") + Json(CellHoverText(data->Events(), hit)) + "," +
+                        cells += (index ? "," : "") + std::string("[") + Json(HoverText(data->Events(), hit)) + "," +
                                  (events ? JsonUtf8(CellId(hit.quadrant, hit.x, hit.y)) : std::string("0")) + "]";
                         if (events)
                             sections += Cell(map, hit.quadrant, hit.x, hit.y);

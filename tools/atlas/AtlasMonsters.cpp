@@ -4,7 +4,7 @@
 #include "gamedata/Format.h"
 #include "items/MonsterRecord.h"
 #include "items/MonsterText.h"
-#include "items/MonsterView.h"
+#include "items/MonsterViewerContent.h"
 #include "tools/atlas/Html.h"
 #include "tools/atlas/Site.h"
 #include "tools/cli/Cli.h"
@@ -51,7 +51,7 @@ std::string Loot(const CGameData& game, const std::vector<LootRow>& loot)
 void WriteMonsterPage(Site& site, int number, const std::string& name)
 {
     CGameData& game = site.Game();
-    const std::optional<MonsterView> m = DescribeMonster(game, number);
+    const std::optional<MonsterViewerFields> m = MonsterViewerFieldsOf(game, number);
     if (!m)
         return;
     std::string page = PageStart(cli::Utf8(name), "../", site);
@@ -83,7 +83,7 @@ void WriteMonsterPage(Site& site, int number, const std::string& name)
             "</table>\n<h2>Attacks</h2><table class=\"list\"><tr><th>Attack</th><th>Range</th><th>Manner</th>"
             "<th>Damage</th><th>Multiplier</th><th>Miss</th><th>Effects</th></tr>\n";
     for (size_t k = 0; k < m->attacks.size(); ++k) {
-        const AttackView& a = m->attacks[k];
+        const MonsterAttackFields& a = m->attacks[k];
         std::vector<std::string> effects;
         for (const IconEntry& effect : a.effects)
             effects.push_back(effect.text);
@@ -107,7 +107,7 @@ void WriteMonsterPages(Site& site)
                        "<th>alliance</th><th>hit points</th><th>experience</th><th>armor class</th><th>speed</th>"
                        "<th>attacks/round</th><th>loot</th></tr></thead><tbody>\n";
     for (int number = 0; number < game.m_monsterCount; ++number) {
-        const std::optional<MonsterView> m = DescribeMonster(game, number);
+        const std::optional<MonsterViewerFields> m = MonsterViewerFieldsOf(game, number);
         if (!m)
             continue;
         std::vector<std::string> loot;

@@ -8,10 +8,10 @@
 #include "items/LootList.h"
 #include "items/TextForms.h"
 #include "maps/CellContents.h"
-#include "maps/CellHoverText.h"
 #include "maps/EventChain.h"
 #include "maps/MapNames.h"
 #include "maps/MapRenderer.h"
+#include "maps/MapViewerContent.h"
 #include "maps/MapWalls.h"
 #include "tools/cli/Cli.h"
 
@@ -63,7 +63,7 @@ int Areas(Context& context)
     if (!context.args.empty())
         return UsageError("areas takes no arguments");
     for (int map = 0; map < 32; ++map)
-        PrintLine(FormatV(ResourceString(42), map, GetMapAreaName(map)));
+        PrintLine(FormatV(ResourceString(strings::kMapTitle), map, GetMapAreaName(map)));
     return kOk;
 }
 
@@ -326,7 +326,7 @@ int Hover(Context& context)
         return status;
     const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
     const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
-    PrintLine(Cell(CellHoverText(data->Events(), hit)));
+    PrintLine(Cell(HoverText(data->Events(), hit)));
     return kOk;
 }
 
@@ -376,10 +376,10 @@ void AddMapCommands(std::vector<Command>& commands)
                         "Prints \"quadrant<TAB>x<TAB>y\" of the cell under pixel (PX, PY) of the drawing of\n"
                         "map M, or \"none\".",
                         Hit});
-    commands.push_back({"hover", "M PX PY", "the Map Viewer's text for the cell under a pixel",
-                        "Prints what the Map Viewer shows while the mouse is over pixel (PX, PY) of the drawing\n"
-                        "of map M: \"Quadrant Q (X, Y)\" and the type names of the events on that cell, or an\n"
-                        "empty line outside every cell.",
+    commands.push_back({"hover", "M PX PY", "what the Map Viewer says for the mouse at a pixel of a map",
+                        "Prints the text the Map Viewer shows with the mouse at pixel (PX, PY) of the drawing\n"
+                        "of map M: \"Quadrant Q (X, Y)\" and the type names of the cell's events in slot\n"
+                        "order, or an empty line outside every cell.",
                         Hover});
 }
 

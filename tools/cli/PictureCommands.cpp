@@ -4,6 +4,7 @@
 #include "gamedata/Format.h"
 #include "gamedata/GameFile.h"
 #include "gamedata/PicFile.h"
+#include "gamedata/PictureSets.h"
 #include "tools/cli/Cli.h"
 
 namespace cli {
@@ -64,6 +65,15 @@ int Pic(Context& context)
     return kOk;
 }
 
+int Pics(Context& context)
+{
+    if (!context.args.empty())
+        return UsageError("pics takes no arguments");
+    for (const std::string& name : picturesets::ListPictureFiles(context.game.m_installPath))
+        PrintLine(Utf8(name));
+    return kOk;
+}
+
 int Portrait(Context& context)
 {
     Options options;
@@ -99,6 +109,10 @@ void AddPictureCommands(std::vector<Command>& commands)
                         "              counted back from the number of frames\n"
                         "  --out PREFIX  also write each frame as PREFIX_frmNN.bmp (NN the frame, two digits)",
                         Pic});
+    commands.push_back({"pics", "", "the picture files of the installation",
+                        "Prints the name of every \"*.pic\" file of the installation folder, one a line, sorted\n"
+                        "without regard to case, as the Picture Viewer lists them.",
+                        Pics});
     commands.push_back({"portrait", "N --out FILE.bmp [--scale S]", "a character portrait as a BMP file",
                         "Writes portrait N (0 to 32) to FILE.bmp and prints \"portrait N: W x H\".\n"
                         "The first edition draws \"portdata.vga\" at the scale (1 to 8, default 4 as the\n"

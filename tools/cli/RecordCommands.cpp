@@ -4,8 +4,10 @@
 #include "gamedata/SpellTable.h"
 #include "items/ItemListContent.h"
 #include "items/ItemText.h"
+#include "items/ItemViewerContent.h"
 #include "items/LootList.h"
 #include "items/MonsterText.h"
+#include "items/MonsterViewerContent.h"
 #include "tools/cli/Cli.h"
 
 namespace cli {
@@ -118,42 +120,40 @@ bool ParseItemListOptions(const Options& options, ItemListFilter& filter, int& s
     return true;
 }
 
-std::vector<std::string> LongItemRow(const CGameData& game, int number, const ItemRecord& item)
+// The Item Viewer's fields, as it shows them.
+std::vector<std::string> LongItemRow(const ItemViewerFields& f)
 {
-    std::string label;
-    const std::string charges = ItemChargesText(item, &label);
-    const AllowedLists races = FillRaceLists(game, item), professions = FillProfessionLists(game, item);
-    return {Number(number),
-            Cell(ItemDisplayName(item)),
-            Cell(ItemTypeText(game, item)),
-            Cell(ItemSkillText(game, item)),
-            ItemWeightText(item, Form::Long),
-            ItemPriceText(item, Form::Long),
-            ItemArmorClassText(item),
-            ItemToHitText(item),
-            ItemInitiativeText(item),
-            ItemDamageText(item),
-            ItemRangeText(item),
-            ItemPrimarySecondaryText(item),
-            ItemHandsText(item),
-            Cell(ItemCursedText(game, item)),
-            ItemRegenText(item),
-            Cell(ItemSpellText(game, item, Form::Long)),
-            Cell(ItemResistancesText(game, item)),
-            ItemInvokeText(item, Form::Long),
-            ShownLabel(label),
-            charges,
-            ListCell(FillEffectsList(game, item.Bytes(), ItemRecord::kHitEffects, ItemRecord::kPoisonStrength)),
-            ListCell(races.allowed),
-            ListCell(races.restricted),
-            ListCell(professions.allowed),
-            ListCell(professions.restricted),
-            Cell(ItemGenderLongText(game, item)),
-            Cell(ItemAttackModesText(game, item)),
-            Cell(ItemDoubleDamageText(game, item)),
-            Cell(ItemInventoryActionText(game, item)),
-            Cell(ItemAssayText(game, item)),
-            Cell(ItemIdentifyText(game, item))};
+    return {f.id,
+            Cell(f.name),
+            Cell(f.type),
+            Cell(f.skill),
+            f.weight,
+            f.price,
+            f.armorClass,
+            f.toHit,
+            f.initiative,
+            f.damage,
+            f.range,
+            f.primarySecondary,
+            f.hands,
+            Cell(f.cursed),
+            f.regen,
+            Cell(f.spell),
+            Cell(f.resistances),
+            f.invoke,
+            ShownLabel(f.chargesLabel),
+            f.charges,
+            ListCell(f.effects),
+            ListCell(f.races.allowed),
+            ListCell(f.races.restricted),
+            ListCell(f.professions.allowed),
+            ListCell(f.professions.restricted),
+            Cell(f.gender),
+            Cell(f.attackModes),
+            Cell(f.doubleDamage),
+            Cell(f.inventoryAction),
+            Cell(f.assay),
+            Cell(f.identify)};
 }
 
 int Items(Context& context)
@@ -186,17 +186,13 @@ int Items(Context& context)
     std::vector<ItemListRow> rows = ItemListRows(game, filter);
     if (sortColumn >= 0)
         SortRows(game, rows, sortColumn, descending);
-    for (const ItemListRow& row : rows)
-        PrintRow(longForms ? LongItemRow(game, row.number, ItemRecord(game.GetItem(row.number))) : ShortItemRow(row));
+    for (const ItemListRow& row : rows) {
+        if (!longForms)
+            PrintRow(ShortItemRow(row));
+        else if (const std::optional<ItemViewerFields> fields = ItemViewerFieldsOf(game, row.number))
+            PrintRow(LongItemRow(*fields));
+    }
     return kOk;
-}
-
-std::string LootCell(const CGameData& game, int number)
-{
-    std::vector<std::string> rows;
-    for (const LootRow& row : FillLootList(game, number, false))
-        rows.push_back(row.text + " (" + row.chance + ")");
-    return ListCell(rows);
 }
 
 int Monsters(Context& context)
@@ -215,47 +211,54 @@ int Monsters(Context& context)
     header.push_back("loot");
     PrintRow(header);
 
+    // The Monster Viewer's fields, as it shows them.
     const CGameData& game = context.game;
     for (int number = 0; number < game.m_monsterCount; ++number) {
-        const MonsterRecord monster(game.GetMonster(number));
-        std::vector<std::string> row = {Number(number),
-                                        Cell(MonsterDisplayName(monster)),
-                                        Cell(MonsterUnidentifiedText(monster)),
-                                        Cell(MonsterTypeText(game, monster)),
-                                        Cell(MonsterAllianceText(game, monster)),
-                                        MonsterHitPointsText(monster),
-                                        MonsterExperienceText(monster),
-                                        MonsterStaminaText(monster),
-                                        Cell(MonsterGenderText(game, monster)),
-                                        MonsterGroupText(monster),
-                                        MonsterSpeedText(monster),
-                                        Cell(MonsterLocationsText(game, monster)),
-                                        Cell(MonsterArmorNoteText(game, monster)),
-                                        Number(monster.strength()),
-                                        Number(monster.intelligence()),
-                                        Number(monster.dexterity()),
-                                        Number(monster.speed()),
-                                        Cell(MonsterCompanionsText(game, monster)),
-                                        ListCell(FillResistances(game, monster)),
-                                        ListCell(FillSpells(game, monster)),
-                                        MonsterSpellChanceText(monster),
-                                        MonsterCastLevelText(monster),
-                                        Cell(MonsterSpecialText(game, monster)),
-                                        MonsterSpecialChanceText(monster),
-                                        Cell(MonsterSpecialEffectText(game, monster)),
-                                        Cell(MonsterBehaviourText(game, monster)),
-                                        MonsterBehaviourChanceText(monster),
-                                        MonsterAttacksText(monster),
-                                        MonsterSwingsText(monster)};
-        for (int k = 1; k <= MonsterRecord::kAttacks; ++k) {
-            row.push_back(AttackRangeText(monster, k));
-            row.push_back(Cell(AttackMannerText(game, monster, k)));
-            row.push_back(AttackDamageText(monster, k));
-            row.push_back(AttackMultiplierText(monster, k));
-            row.push_back(ListCell(FillAttackEffects(game, monster, k)));
-            row.push_back(AttackMissText(monster, k));
+        const std::optional<MonsterViewerFields> fields = MonsterViewerFieldsOf(game, number);
+        if (!fields)
+            continue;
+        const MonsterViewerFields& f = *fields;
+        std::vector<std::string> row = {f.number,
+                                        Cell(f.name),
+                                        Cell(f.unidentified),
+                                        Cell(f.type),
+                                        Cell(f.alliance),
+                                        f.hitPoints,
+                                        f.experience,
+                                        f.stamina,
+                                        Cell(f.gender),
+                                        f.group,
+                                        f.speedFactor,
+                                        Cell(f.armorClass),
+                                        Cell(f.armorNote),
+                                        f.strength,
+                                        f.intelligence,
+                                        f.dexterity,
+                                        f.speed,
+                                        Cell(f.companions),
+                                        ListCell(f.resistances),
+                                        ListCell(f.spells),
+                                        f.spellChance,
+                                        f.castLevel,
+                                        Cell(f.special),
+                                        f.specialChance,
+                                        Cell(f.specialEffect),
+                                        Cell(f.behaviour),
+                                        f.behaviourChance,
+                                        f.attacksPerRound,
+                                        f.swings};
+        for (const MonsterAttackFields& attack : f.attacks) {
+            row.push_back(attack.range);
+            row.push_back(Cell(attack.manner));
+            row.push_back(attack.damage);
+            row.push_back(attack.multiplier);
+            row.push_back(ListCell(attack.effects));
+            row.push_back(attack.miss);
         }
-        row.push_back(LootCell(game, monster.lootIndex()));
+        std::vector<std::string> loot;
+        for (const LootRow& entry : f.loot)
+            loot.push_back(entry.text + " (" + entry.chance + ")");
+        row.push_back(ListCell(loot));
         PrintRow(row);
     }
     return kOk;

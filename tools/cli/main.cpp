@@ -2,7 +2,6 @@
 
 #include "gamedata/MemoryPlatform.h"
 #include "tools/cli/Cli.h"
-
 #include <cstring>
 
 namespace {
@@ -25,7 +24,8 @@ std::vector<cli::Command> AllCommands()
 void PrintHelp(const std::vector<cli::Command>& commands)
 {
     std::printf("Usage: tallowmark-cli --game DIR COMMAND [ARGS...]\n"
-                "       tallowmark-cli COMMAND --help\n\n"
+                "       tallowmark-cli COMMAND --help\n"
+                "       tallowmark-cli --version\n\n"
                 "Reads a Wizardry VII installation (first edition or Gold) in DIR, never writing to it,\n"
                 "and prints what the viewer shows. Text is UTF-8 (the game's text read as Windows-1252)\n"
                 "with LF line ends; tables are tab-separated with one header row; pictures are written\n"
@@ -66,6 +66,10 @@ int main(int argc, char** argv)
     for (; next < args.size(); ++next) {
         if (args[next] == "--help" || args[next] == "-h") {
             PrintHelp(commands);
+            return cli::kOk;
+        }
+        if (args[next] == "--version") {
+            std::printf("tallowmark-cli %s\n", TALLOWMARK_VERSION);
             return cli::kOk;
         }
         if (args[next] != "--game")

@@ -3,13 +3,19 @@
 // photographs it; a number after the case chooses the record. "tallowmark-shots --list FILE"
 // writes the case names into FILE, one a line.
 
+#include "app/CAboutDlg.h"
+#include "app/CPictureViewerDlg.h"
 #include "app/CViewerApp.h"
 #include "app/WinPlatform.h"
 #include "gamedata/CGameData.h"
+#include "items/CItemListDlg.h"
+#include "gamedata/PictureSets.h"
 #include "items/CItemViewerDlg.h"
 #include "items/CMonsterScrollDlg.h"
 #include "items/ItemRecord.h"
 #include "items/ItemViewerContent.h"
+#include "maps/CMapPropertiesDlg.h"
+#include "maps/CMapViewerDlg.h"
 #include "res/resource.h"
 
 #include <windows.h>
@@ -75,6 +81,108 @@ int ShowMonsterViewer(const CGameData&, int chosen)
     return 0;
 }
 
+// Runs the thread's messages until the window is gone.
+void RunUntilClosed(HWND window)
+{
+    MSG message;
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0)
+        if (!CDialog::RouteDialogMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+}
+
+// A busy map with ladders, stairs, teleporters, fights, loot, texts and event managers marked.
+int ShowMapViewer(const CGameData&, int chosen)
+{
+    CMapViewerDlg* viewer = CViewerDialog::Open<CMapViewerDlg>();
+    if (!viewer)
+        return 1;
+    const HWND window = viewer->Handle();
+    viewer->SelectMap(chosen >= 0 ? chosen : 7);
+    for (int id : {IDC_MAP_SHOW_LADDERS, IDC_MAP_SHOW_STAIRS, IDC_MAP_SHOW_TELEPORTERS, IDC_MAP_SHOW_FIGHTS,
+                   IDC_MAP_SHOW_LOOT, IDC_MAP_SHOW_TEXTS, IDC_MAP_SHOW_EVENT_MANAGERS, IDC_MAP_SHOW_ACTION_FORKS})
+        if (SendDlgItemMessageW(window, id, BM_GETCHECK, 0, 0) != BST_CHECKED)
+            SendDlgItemMessageW(window, id, BM_CLICK, 0, 0);
+    RunUntilClosed(window);
+    return 0;
+}
+
+// Every item with the filter shown, sorted by damage, strongest first, the first row selected.
+// A number chooses the column to sort by (ascending) instead.
+int ShowItemList(const CGameData&, int column)
+{
+    CItemListDlg* list = CViewerDialog::Open<CItemListDlg>();
+    if (!list)
+        return 1;
+    const HWND window = list->Handle();
+    CExtListCtrl& items = list->List();
+    const int sortColumn = column >= 0 ? column : itemlist::kDamage;
+    items.OnColumnClick(sortColumn);
+    if (column < 0)
+        items.OnColumnClick(sortColumn);
+    CListView(items.Handle()).SelectItem(0);
+    SetFocus(items.Handle());
+    RunUntilClosed(window);
+    return 0;
+}
+
+// The picture set with the most pixels in all its frames (on the demo, the night over the
+// castle, with twinkling stars), on its second frame; a number chooses the set by its place in
+// the list.
+int ShowPictureViewer(const CGameData& game, int chosen)
+{
+    CGameData& store = *GetGameData();
+    const std::vector<std::string> names = picturesets::ListPictureFiles(game.m_installPath);
+    std::string name;
+    long long most = -1;
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::vector<Image> frames;
+        store.LoadPicByName(names[i], frames, 1, 0, 0, 0);
+        long long pixels = 0;
+        for (const Image& frame : frames)
+            pixels += static_cast<long long>(frame.Width()) * frame.Height();
+        if (chosen == static_cast<int>(i) || (chosen < 0 && pixels > most)) {
+            most = pixels;
+            name = names[i];
+        }
+    }
+    CPictureViewerDlg* viewer = CViewerDialog::Open<CPictureViewerDlg>();
+    if (!viewer)
+        return 1;
+    viewer->SelectSet(name);
+    SendDlgItemMessageW(viewer->Handle(), IDC_PICTURE_NEXT, BM_CLICK, 0, 0);
+    RunUntilClosed(viewer->Handle());
+    return 0;
+}
+
+int ShowAboutBox(const CGameData&, int)
+{
+    CAboutDlg about;
+    about.DoModal(nullptr);
+    return 0;
+}
+
+// A cell with a fight, loot and an action fork, its chains opened.
+int ShowMapProperties(const CGameData& game, int)
+{
+    MapTileSet tiles;
+    BuildMapTileSet(const_cast<CGameData&>(game), 2, tiles);
+    CMapPropertiesDlg properties;
+    properties.SetCell(9, 1, 6, 2);
+    properties.SetTileSet(&tiles);
+    AfterShown([&properties] {
+        const HWND tree = GetDlgItem(properties.Handle(), IDC_CELL_CHAINS);
+        for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
+            TreeView_Expand(tree, root, TVE_EXPAND);
+            for (HTREEITEM item = TreeView_GetChild(tree, root); item; item = TreeView_GetNextSibling(tree, item))
+                TreeView_Expand(tree, item, TVE_EXPAND);
+        }
+    });
+    properties.DoModal(nullptr);
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -83,6 +191,11 @@ struct ShotCase {
 constexpr ShotCase kCases[] = {
     {L"item", ShowItemViewer},
     {L"monster", ShowMonsterViewer},
+    {L"itemlist", ShowItemList},
+    {L"pictures", ShowPictureViewer},
+    {L"about", ShowAboutBox},
+    {L"map", ShowMapViewer},
+    {L"cell", ShowMapProperties},
 };
 
 bool WriteCaseNames(const wchar_t* path)

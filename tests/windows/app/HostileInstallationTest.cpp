@@ -52,7 +52,7 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-// Chooses entries of every visible list box of the viewer (about 40 of each, spread over the
+// Chooses entries of every visible list box and list view of the viewer (about 40 of each, spread over the
 // list, the last included) and ticks every check box, as a user would. Returns the choices made.
 int WalkViewer(HWND viewer)
 {
@@ -81,6 +81,16 @@ int WalkViewer(HWND viewer)
                 SendMessageW(child, CB_SETCURSEL, index, 0);
                 SendMessageW(GetParent(child), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                              reinterpret_cast<LPARAM>(child));
+            }
+        } else if (ClassOf(child) == L"SysListView32") {
+            // Rows spread over the list, each selected in turn.
+            const int count = static_cast<int>(SendMessageW(child, LVM_GETITEMCOUNT, 0, 0));
+            for (int row = 0; row < count; row += std::max(1, count / 40)) {
+                ++choices;
+                LVITEMW item{};
+                item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+                item.state = LVIS_SELECTED | LVIS_FOCUSED;
+                SendMessageW(child, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
             }
         } else if (ClassOf(child) == L"Button" &&
                    (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {

@@ -1,0 +1,216 @@
+// map_viewer_bench [RUNS]: how long the map windows take under Wine on the full first-edition
+// demo: opening the Map Viewer (made, the map drawn, painted), choosing another map, ticking an
+// option (a redraw that keeps the scroll position), a hover (mouse move to the new text shown),
+// opening Map Properties on the demo's busiest cell, and expanding a chain. Beside each opening,
+// the bare template's cost: Wine's floor for a window of that many controls. Prints the median
+// and the slowest run of each, in milliseconds. Run it with build/windows/wine-run.sh.
+
+#include "app/WinPlatform.h"
+#include "gamedata/CGameData.h"
+#include "maps/CMapPropertiesDlg.h"
+#include "maps/CMapViewerDlg.h"
+#include "maps/EventChain.h"
+#include "maps/MapData.h"
+#include "res/resource.h"
+#include "testing/GameBuilder.h"
+#include "ui/ImageLists.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The store of the demo; the viewer's own state and placement go to Wine's registry.
+class DemoPlatform : public WinPlatform {
+public:
+    explicit DemoPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    std::optional<std::string> ReadSetting(const char* name) override
+    {
+        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
+    }
+    void WriteSetting(const char*, const std::string&) override {}
+    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+
+private:
+    std::string m_folder;
+};
+
+double Milliseconds(const std::function<void()>& action)
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    action();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void Report(const char* what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
+                times.back(), times.size());
+}
+
+void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+std::vector<double> BareTemplate(int runs, int id)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        HWND window = nullptr;
+        times.push_back(Milliseconds([&] {
+            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr,
+                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+            ShowWindow(window, SW_SHOW);
+            Paint(window);
+        }));
+        DestroyWindow(window);
+    }
+    return times;
+}
+
+std::vector<double> OpeningTheViewer(int runs)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        HWND window = nullptr;
+        times.push_back(Milliseconds([&] {
+            CMapViewerDlg* viewer = CViewerDialog::Open<CMapViewerDlg>();
+            window = viewer ? viewer->Handle() : nullptr;
+            Paint(window);
+        }));
+        DestroyWindow(window);
+    }
+    return times;
+}
+
+// The cell of the demo with the most events.
+MapCell BusiestCell(const CGameData& game)
+{
+    MapCell best;
+    int most = 0;
+    for (int map = 0; map < 32; ++map) {
+        const std::span<const MapEvent> events = GetMapEventTable(game, map);
+        for (const MapEvent& event : events) {
+            if (event.type == 0)
+                continue;
+            int count = 0;
+            for (const MapEvent& other : events)
+                count += other.type != 0 && IsOnCell(other, event.quadrant, event.x, event.y);
+            if (count > most) {
+                most = count;
+                best = {map, event.quadrant, event.x, event.y};
+            }
+        }
+    }
+    return best;
+}
+
+HWND OpenProperties(CMapPropertiesDlg& properties, const MapCell& cell)
+{
+    properties.SetCell(cell.map, cell.quadrant, cell.x, cell.y);
+    properties.Create(nullptr);
+    Paint(properties.Handle());
+    return properties.Handle();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const std::string folder = (std::filesystem::temp_directory_path() / "tallowmark-bench-maps").string();
+    if (!gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder)) {
+        std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
+        return 1;
+    }
+    DemoPlatform platform(folder);
+    {
+        CGameData game(platform);
+        if (!game.m_loaded)
+            return 1;
+        SetGameData(&game);
+        OpeningTheViewer(1); // the first run also makes the shared image lists
+        Report("the bare template 142, for comparison", BareTemplate(runs, IDD_MAP_VIEWER));
+        Report("open the Map Viewer", OpeningTheViewer(runs));
+
+        CMapViewerDlg* viewer = CViewerDialog::Open<CMapViewerDlg>();
+        const HWND window = viewer->Handle(), list = viewer->Item(IDC_MAP_LIST);
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run)
+            times.push_back(Milliseconds([&] {
+                SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>((run * 7 + 1) % 32), 0);
+                SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_MAP_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+                Paint(window);
+            }));
+        Report("choose another map", times);
+
+        viewer->SelectMap(7);
+        viewer->Picture().SetScrollPosition({40, 40});
+        times.clear();
+        for (int run = 0; run < runs; ++run)
+            times.push_back(Milliseconds([&] {
+                SendMessageW(viewer->Item(IDC_MAP_SHOW_FIGHTS), BM_CLICK, 0, 0);
+                Paint(window);
+            }));
+        Report("tick an option (redraw, scroll kept)", times);
+
+        // Across the cells of the map's drawing, each move to a new cell.
+        RECT picture{};
+        GetWindowRect(viewer->PictureWindow(), &picture);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
+        times.clear();
+        for (int run = 0; run < runs; ++run) {
+            const int x = picture.left + 8 + (run * 31) % 300, y = picture.top + 8 + (run * 17) % 300;
+            times.push_back(Milliseconds([&] {
+                SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+                Paint(viewer->Item(IDC_MAP_HOVER));
+            }));
+        }
+        Report("hover (mouse move to the new text)", times);
+        DestroyWindow(window);
+
+        const MapCell busiest = BusiestCell(game);
+        std::printf("busiest cell: map %i quadrant %i (%i, %i)\n", busiest.map, busiest.quadrant, busiest.x, busiest.y);
+        Report("the bare template 143, for comparison", BareTemplate(runs, IDD_MAP_PROPERTIES));
+        times.clear();
+        for (int run = 0; run < runs; ++run) {
+            CMapPropertiesDlg properties;
+            HWND opened = nullptr;
+            times.push_back(Milliseconds([&] { opened = OpenProperties(properties, busiest); }));
+            DestroyWindow(opened);
+        }
+        Report("open Map Properties on the busiest cell", times);
+
+        times.clear();
+        for (int run = 0; run < runs; ++run) {
+            CMapPropertiesDlg properties;
+            const HWND opened = OpenProperties(properties, busiest);
+            const HWND tree = GetDlgItem(opened, IDC_CELL_CHAINS);
+            const HTREEITEM root = TreeView_GetRoot(tree);
+            HTREEITEM item = TreeView_GetChild(tree, root) ? TreeView_GetChild(tree, root) : root;
+            times.push_back(Milliseconds([&] {
+                TreeView_Expand(tree, item, TVE_EXPAND);
+                Paint(tree);
+            }));
+            DestroyWindow(opened);
+        }
+        Report("expand a chain", times);
+        ReleaseSharedImageLists();
+        SetGameData(nullptr);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return 0;
+}
