@@ -4,7 +4,7 @@
 #include "items/CItemViewerDlg.h"
 #include "res/resource.h"
 #include "ui/ImageLists.h"
-#include "ui/WaitCursor.h"
+#include "ui/Handles.h"
 #include "ui/WinText.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "ui/CExtListCtrl.h"
 
 #include "ui/MappedBitmap.h"
-#include "ui/WaitCursor.h"
+#include "ui/Handles.h"
 
 #include <algorithm>
 #include <cstring>
