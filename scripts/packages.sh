@@ -23,10 +23,12 @@ tm_ensure_packages() {
     fi
 }
 
-# What building needs: both compilers, CMake, GoogleTest and Google Benchmark.
-TM_BUILD_PACKAGES="cmake make g++ mingw-w64 googletest libgtest-dev libbenchmark-dev"
+# What building needs: both compilers, CMake, GoogleTest, Google Benchmark, and libpng for the atlas.
+TM_BUILD_PACKAGES="cmake make g++ mingw-w64 googletest libgtest-dev libbenchmark-dev libpng-dev"
 # What running the Windows program on Linux needs.
 TM_WINE_PACKAGES="wine wine64 fonts-wine xvfb imagemagick"
+# What looking at the atlas needs: headless Chromium driven through its WebDriver from Python.
+TM_BROWSER_PACKAGES="chromium chromium-driver python3 python3-selenium"
 
 # Configures (once) and builds a CMake preset.
 tm_build() {

@@ -46,6 +46,7 @@ void AddSaveCommands(std::vector<Command>& commands);
 // "items FILE SLOT": the item lists of one saved character (the items command's second form).
 int CharacterItems(Context& context);
 void AddWorldCommands(std::vector<Command>& commands);
+void AddAtlasCommands(std::vector<Command>& commands);
 
 // Output conventions: UTF-8 with the game's 8-bit text read as Windows-1252, LF line ends.
 std::string Utf8(std::string_view gameText);

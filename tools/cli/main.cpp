@@ -17,6 +17,7 @@ std::vector<cli::Command> AllCommands()
     cli::AddMapCommands(commands);
     cli::AddSaveCommands(commands);
     cli::AddWorldCommands(commands);
+    cli::AddAtlasCommands(commands);
     return commands;
 }
 
