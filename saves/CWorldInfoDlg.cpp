@@ -125,7 +125,9 @@ void CWorldInfoDlg::PrepareLists()
     PrepareList(m_offerList, items);
     m_npcs.SetImageList(m_allianceIcons.Get());
 
-    int w = ClientWidth(m_itemList);
+    // The world's items fill more rows than the list shows: room for the scroll bar, so that
+    // the columns need no horizontal one.
+    int w = ClientWidth(m_itemList) - GetSystemMetrics(SM_CXVSCROLL);
     m_itemList.InsertColumn(0, L"name", w / 2);
     m_itemList.InsertColumn(1, L"Location", (w / 2) / 4 * 3);
     m_itemList.InsertColumn(2, L"N", (w / 2) / 4);
