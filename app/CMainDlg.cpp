@@ -121,7 +121,7 @@ void CMainDlg::Decorate()
     if (game->m_isGold)
         game->LoadPicByNumber(7, frames, 2, 1, 2, face);
     else
-        game->LoadPicByName(ResourceString(90), frames, 1, 4, 5, face);
+        game->LoadPicByName(ResourceString(strings::kMainPicture), frames, 1, 4, 5, face);
     SetButtonPicture(IDC_PIC_VIEWER, frames, 4, 4);
 
     frames.clear();
@@ -134,6 +134,7 @@ void CMainDlg::Decorate()
         m_pictureFrames.push_back(CreateBitmapFromImage(frame));
     if (!m_pictureFrames.empty() && m_picture.ReplaceControl(Handle(), IDC_MAIN_PICTURE)) {
         m_picture.SetFitToPicture(true, true);
+        m_picture.SetStore(GetGameData());
         m_picture.SetBitmap(m_pictureFrames.front().Get());
     }
 }

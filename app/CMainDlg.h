@@ -4,6 +4,7 @@
 #include "gamedata/Image.h"
 #include "ui/CImageButton.h"
 #include "ui/CScrollPictureWnd.h"
+#include "res/resource.h"
 #include "ui/Dialog.h"
 
 #include <array>
@@ -14,7 +15,8 @@ public:
     CMainDlg();
 
     // The seven buttons, in tab order.
-    static constexpr std::array<int, 7> kButtonIds = {1168, 1247, 1167, 1097, 1098, 1222, 1242};
+    static constexpr std::array<int, 7> kButtonIds = {IDC_MONSTER_VIEWER, IDC_SAVE_FILES_VIEWER, IDC_ITEM_VIEWER,
+                                                      IDC_ITEM_LIST, IDC_MAP_VIEWER, IDC_ABOUT, IDC_PIC_VIEWER};
 
     int CaptionTextHeight() const { return m_captionHeight; }
 

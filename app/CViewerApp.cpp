@@ -1,6 +1,7 @@
 #include "app/CViewerApp.h"
 #include "app/CMainDlg.h"
 #include "ui/ImageLists.h"
+#include "ui/WindowFailure.h"
 
 bool CViewerApp::LoadGameData()
 {
@@ -13,12 +14,14 @@ void CViewerApp::InitInstance()
 {
     if (!LoadGameData())
         return;
+    SetWindowFailureReporter([this](const std::string& text) { m_platform.ShowError(text); });
     CMainDlg main;
     main.DoModal(nullptr);
 }
 
 void CViewerApp::ExitInstance()
 {
+    SetWindowFailureReporter(nullptr);
     ReleaseSharedImageLists();
     SetGameData(nullptr);
     m_gameData.reset();

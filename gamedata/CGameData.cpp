@@ -91,7 +91,7 @@ bool CGameData::ChooseInstallFolder()
 
 bool CGameData::ShowLoadError(int id, const std::string& path)
 {
-    m_platform.ShowError(FormatV(ResourceString(21), path.c_str(), ResourceString(id)));
+    m_platform.ShowError(FormatV(ResourceString(strings::kErrorOpeningFile), path.c_str(), ResourceString(id)));
     return false;
 }
 

@@ -2,18 +2,18 @@
 
 #include "gamedata/CGameData.h"
 #include "gamedata/ImageSetFile.h"
+#include "res/resource.h"
 
 #include <algorithm>
 
 namespace {
-constexpr int kIconBitmap = 131;
 constexpr int kIconSide = 26;
 } // namespace
 
 bool CGameData::LoadIconImages()
 {
     m_iconImages = ImageList(kIconSide, kIconSide, imageset::kItemMask);
-    std::optional<Image> bitmap = m_platform.LoadProgramBitmap(kIconBitmap);
+    std::optional<Image> bitmap = m_platform.LoadProgramBitmap(IDB_ITEM_ICONS);
     if (!bitmap)
         return true;
     for (int x = 0; x + kIconSide <= bitmap->Width(); x += kIconSide) {

@@ -72,3 +72,11 @@ Image* ImageList::Get(int index)
 {
     return index >= 0 && index < Count() ? &m_cells[static_cast<size_t>(index)] : nullptr;
 }
+
+Image ImageList::Strip() const
+{
+    Image strip(std::max(Count(), 1) * m_cellWidth, m_cellHeight, m_mask);
+    for (int i = 0; i < Count(); ++i)
+        strip.Draw(m_cells[static_cast<size_t>(i)], i * m_cellWidth, 0);
+    return strip;
+}

@@ -60,6 +60,8 @@ public:
     const Image* Get(int index) const;
     Image* Get(int index);
     void Clear() { m_cells.clear(); }
+    // The cells side by side, as one picture (one cell of the mask colour when there is none).
+    Image Strip() const;
 
 private:
     int m_cellWidth = 0;

@@ -3,6 +3,7 @@
 #include "gamedata/ImageSetFile.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/GameFile.h"
+#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 
@@ -64,7 +65,7 @@ bool CGameData::BuildStateIcons(ImageList& list, int cellSize)
     std::string path = GamePath(m_installPath, "\\vcfont2.vga");
     GameFile file(path);
     if (!file.IsOpen())
-        return ShowLoadError(17, path);
+        return ShowLoadError(strings::kErrorStateImages, path);
     auto pixels = file.ReadAt(kPixelsOffset, kStateIconBytes);
     if (!pixels)
         return false;
@@ -77,7 +78,7 @@ bool CGameData::LoadImageSet(const char* name, ImageList& list, int borderX, int
     std::string path = GamePath(m_installPath, name);
     GameFile file(path);
     if (!file.IsOpen())
-        return ShowLoadError(18, path);
+        return ShowLoadError(strings::kErrorItemImages, path);
     auto header = file.ReadAt(0, kHeaderSize).value_or(std::vector<uint8_t>());
     ByteReader fields(header);
     size_t size = static_cast<size_t>(fields.U8(kWidthOffset)) * fields.U8(kHeightOffset) * fields.U8(kCountOffset);

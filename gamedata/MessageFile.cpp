@@ -2,6 +2,7 @@
 #include "gamedata/ByteReader.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/GameFile.h"
+#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -214,7 +215,7 @@ bool CGameData::LoadMessageIndex()
     std::string path = GamePath(m_installPath, "\\msg.hdr");
     std::optional<std::vector<uint8_t>> header = ReadGameFile(path);
     if (!header)
-        return ShowLoadError(19, path);
+        return ShowLoadError(strings::kErrorTexts, path);
     ByteReader bytes(*header);
     size_t recordSize = m_isGold ? message::kGoldHeaderRecordSize : message::kHeaderRecordSize;
     // A count beyond what the file holds gives the records it holds.

@@ -4,6 +4,7 @@
 #include "gamedata/ByteReader.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/GameFile.h"
+#include "gamedata/ResourceStrings.h"
 
 using namespace palettefile;
 
@@ -25,7 +26,7 @@ bool CGameData::LoadPalette()
     std::string path = GamePath(m_installPath, "\\palette.def");
     GameFile file(path);
     if (!file.IsOpen())
-        return ShowLoadError(16, path);
+        return ShowLoadError(strings::kErrorPalette, path);
     if (auto bytes = file.ReadAt(0, kMaxBytes))
         DecodePalette(*bytes, m_palette);
     return true;

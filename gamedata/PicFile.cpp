@@ -5,6 +5,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
 #include "gamedata/GameFile.h"
+#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -195,7 +196,7 @@ int CGameData::LoadPicture(const std::string& path, std::vector<Image>& frames, 
 {
     std::optional<std::vector<uint8_t>> file = ReadGameFile(path);
     if (!file) {
-        ShowLoadError(20, path);
+        ShowLoadError(strings::kErrorPictures, path);
         return 0;
     }
     return pic::Decode(*file, pic::FormOf(*file), m_palette, {scale, first, end, background}, frames);

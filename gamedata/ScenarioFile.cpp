@@ -3,6 +3,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/ByteReader.h"
 #include "gamedata/GameFile.h"
+#include "gamedata/ResourceStrings.h"
 #include "gamedata/ScenarioFile.h"
 
 using namespace scenario;
@@ -74,7 +75,7 @@ bool CGameData::LoadScenario()
         m_isGold = true;
         file.emplace(ScenarioPath());
         if (!file->IsOpen())
-            return ShowLoadError(15, ScenarioPath());
+            return ShowLoadError(strings::kErrorMainInformation, ScenarioPath());
     }
 
     auto items = ReadRecords(*file, kItemOffset, kItemSize, kItemCount, m_items);
@@ -134,7 +135,7 @@ const uint8_t* CGameData::GetMap(int map)
     std::string path = ScenarioPath();
     GameFile file(path);
     if (!file.IsOpen()) {
-        ShowLoadError(15, path);
+        ShowLoadError(strings::kErrorMainInformation, path);
         return nullptr;
     }
     auto record = file.ReadAt(kMapOffset + kMapSize * map, kMapSize);

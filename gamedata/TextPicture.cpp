@@ -95,8 +95,3 @@ Image RenderMessageText(const CGameData& game, const char* text, size_t length, 
     return picture;
 }
 
-Image RenderMessageText(const char* text, size_t length, bool coded)
-{
-    const CGameData* game = GetGameData();
-    return game ? RenderMessageText(*game, text, length, coded) : Image();
-}

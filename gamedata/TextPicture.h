@@ -37,5 +37,3 @@ std::vector<TextLine> LayOutMessageText(std::string& text, const std::array<uint
 // The picture of a text in the store's font: 172 pixels wide, 13 per line plus 2 high. A coded
 // text is a buffer of prefix-coded message pieces; its decoded characters are drawn.
 Image RenderMessageText(const CGameData& game, const char* text, size_t length, bool coded);
-// The same in the font of the store of this run; an empty picture before there is one.
-Image RenderMessageText(const char* text, size_t length, bool coded);

@@ -4,7 +4,6 @@
 #include "gamedata/MessageFile.h"
 #include "gamedata/ResourceStrings.h"
 #include "gamedata/TextPicture.h"
-#include "items/ItemRecord.h"
 #include "items/ItemViewerContent.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
@@ -12,36 +11,16 @@
 #include "ui/MappedBitmap.h"
 #include "ui/WinText.h"
 
-#include <array>
-
 namespace {
 
-constexpr int kItemNotFound = 38;
-constexpr int kStateIconSide = 9;
 constexpr int kTextLineStep = 13; // one line of the game's font
 
-struct HelpButton {
-    int button;
-    int tool;
-    int text; // resource string
+constexpr HelpButton kHelpButtons[] = {
+    {IDC_ITEM_HELP_EFFECTS, 1, strings::kHelpItemPoison, 350, CItemViewerDlg::kHelpMilliseconds},
+    {IDC_ITEM_HELP_CHARGES, 2, strings::kHelpStackable, 350, CItemViewerDlg::kHelpMilliseconds},
+    {IDC_ITEM_HELP_INITIATIVE, 3, strings::kHelpInitiative, 350, CItemViewerDlg::kHelpMilliseconds},
+    {IDC_ITEM_HELP_DOUBLE_DAMAGE, 4, strings::kHelpDoubleDamage, 350, CItemViewerDlg::kHelpMilliseconds},
 };
-constexpr std::array<HelpButton, 4> kHelpButtons = {{
-    {IDC_ITEM_HELP_EFFECTS, 1, 4},
-    {IDC_ITEM_HELP_CHARGES, 2, 7},
-    {IDC_ITEM_HELP_INITIATIVE, 3, 10},
-    {IDC_ITEM_HELP_DOUBLE_DAMAGE, 4, 11},
-}};
-
-// Notification codes on which a shown help tip goes: a click, a combo box taking or losing the
-// focus (a list box taking it), an edit taking it.
-bool HidesHelp(int code) { return code == 0 || code == 3 || code == 4 || code == 256; }
-
-void FillListBox(HWND list, const std::vector<std::string>& entries)
-{
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries)
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
-}
 
 } // namespace
 
@@ -50,11 +29,6 @@ CItemViewerDlg::CItemViewerDlg()
       m_armorClassColor(itemviewer::kGoodColour), m_toHitColor(itemviewer::kGoodColour),
       m_initiativeColor(itemviewer::kGoodColour)
 {
-    m_icon.Reset(static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_ITEM_VIEWER), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-    m_smallIcon.Reset(static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_ITEM_VIEWER),
-                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), 0)));
 }
 
 INT_PTR CItemViewerDlg::ShowModal(HWND owner, int number)
@@ -68,66 +42,81 @@ INT_PTR CItemViewerDlg::ShowModal(HWND owner, int number)
 BOOL CItemViewerDlg::OnInitDialog()
 {
     const HWND window = Handle();
+    m_lists.Attach(window, IDC_ITEM_NUMBERS, IDC_ITEM_NAMES);
+    m_numbers.Attach(window, IDC_ITEM_NUMBERS);
+    m_showText.Attach(window, IDC_ITEM_SHOW_TEXT);
+    m_text.Attach(window, IDC_ITEM_TEXT);
     if (m_textPicture.ReplaceControl(window, IDC_ITEM_TEXT_PICTURE)) {
         m_textPicture.SetLineSteps(0, kTextLineStep);
         m_textPicture.SetFitToPicture(true, false);
+        m_textPicture.SetStore(GetGameData());
     }
-    ShowWindow(Item(IDC_ITEM_TEXT), SW_HIDE); // beyond the narrow window: out of the tab order too
-    CreateHelpTip();
+    m_text.Show(false); // beyond the narrow window: out of the tab order too
+    if (m_help.Create(window))
+        m_help.AddButtons(kHelpButtons);
 
-    m_helpBitmap = LoadMappedBitmap(IDB_HELP_BUTTON, RGB(255, 0, 255), GetSysColor(COLOR_BTNFACE));
+    m_helpBitmap = LoadMappedBitmap(IDB_HELP_BUTTON, kArtMaskColour, GetSysColor(COLOR_BTNFACE));
     for (const HelpButton& help : kHelpButtons)
-        SendMessageW(Item(help.button), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_helpBitmap.Get()));
+        CButton(window, help.id).SetImage(m_helpBitmap.Get());
 
-    // The list's entries are measured before this object sees its messages: set their height here.
-    SendMessageW(Item(IDC_ITEM_EFFECTS), LB_SETITEMHEIGHT, 0, kEffectRowHeight);
-
-    if (const CGameData* game = GetGameData()) {
-        const ImageList& marks = game->m_stateIcons9;
-        Image strip(std::max(marks.Count(), 1) * kStateIconSide, kStateIconSide, marks.Mask());
-        for (int i = 0; i < marks.Count(); ++i)
-            strip.Draw(*marks.Get(i), i * kStateIconSide, 0);
-        m_stateIcons = CreateBitmapFromImage(strip);
-        SendMessageW(Item(IDC_ITEM_NUMBERS), CBEM_SETIMAGELIST, 0,
-                     reinterpret_cast<LPARAM>(SharedImageList(game->m_iconImages)));
+    const CGameData* game = GetGameData();
+    m_effects.Attach(window, IDC_ITEM_EFFECTS, game ? game->m_stateIcons9 : ImageList());
+    if (game) {
+        m_numbers.SetImageList(SharedImageList(game->m_iconImages));
         FillLists();
     }
-
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.Get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SetIcons(IDI_ITEM_VIEWER);
+    BindControls();
 
     if (m_current >= 0) {
-        SendMessageW(Item(IDC_ITEM_NUMBERS), CB_SETCURSEL, static_cast<WPARAM>(m_current), 0);
-        OnNumberSelected();
+        m_lists.Numbers().SetCurSel(m_current);
+        OnNumberChosen();
     }
     return TRUE;
+}
+
+void CItemViewerDlg::BindControls()
+{
+    BindClick(IDC_ITEM_FIND, [this] {
+        m_current = 0;
+        Search(1);
+    });
+    BindClick(IDC_ITEM_FIND_NEXT, [this] {
+        ++m_current;
+        Search(1);
+    });
+    BindClick(IDC_ITEM_FIND_PREV, [this] {
+        --m_current;
+        Search(-1);
+    });
+    BindCommand(IDC_ITEM_NUMBERS, CBN_SELENDOK, [this] { OnNumberChosen(); });
+    BindCommand(IDC_ITEM_NAMES, CBN_SELENDOK, [this] {
+        if (const int number = m_lists.OnNameChosen(); number >= 0)
+            ShowItem(m_current = number);
+    });
+    BindClick(IDC_ITEM_SHOW_TEXT, [this] { UpdateItemText(); });
+    for (const HelpButton& help : kHelpButtons)
+        BindClick(help.id, [this, id = help.id] { m_help.ShowFor(id); });
 }
 
 void CItemViewerDlg::FillLists()
 {
     const std::vector<ItemChoice> choices = ItemViewerChoices(*GetGameData());
-    // Hundreds of entries: room for them at once, and no drawing of the lists meanwhile.
-    HWND numbers = Item(IDC_ITEM_NUMBERS), names = Item(IDC_ITEM_NAMES);
-    HWND numbersCombo = reinterpret_cast<HWND>(SendMessageW(numbers, CBEM_GETCOMBOCONTROL, 0, 0));
-    for (HWND list : {numbers, numbersCombo, names})
-        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(numbersCombo, CB_INITSTORAGE, choices.size(), 0);
-    SendMessageW(names, CB_INITSTORAGE, choices.size(), choices.size() * 32 * sizeof(wchar_t));
-    for (size_t i = 0; i < choices.size(); ++i) {
-        std::wstring name = Widen(choices[i].name);
-        COMBOBOXEXITEMW entry{};
-        entry.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_LPARAM;
-        entry.iItem = static_cast<INT_PTR>(i);
-        entry.pszText = name.data();
-        entry.iImage = entry.iSelectedImage = choices[i].picture;
-        entry.lParam = static_cast<LPARAM>(i);
-        SendMessageW(numbers, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-        const LRESULT at = SendMessageW(names, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        if (at >= 0)
-            SendMessageW(names, CB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
-    }
-    for (HWND list : {numbersCombo, numbers, names})
-        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    std::vector<std::string> names;
+    names.reserve(choices.size());
+    for (const ItemChoice& choice : choices)
+        names.push_back(choice.name);
+    m_lists.Fill(names, false);
+    // The number list shows each item's picture: it is filled here.
+    const CComboBox numbersCombo = m_numbers.ComboControl();
+    m_numbers.SetRedraw(false);
+    numbersCombo.SetRedraw(false);
+    numbersCombo.InitStorage(choices.size(), 0);
+    for (size_t i = 0; i < choices.size(); ++i)
+        m_numbers.InsertItem(static_cast<int>(i), Widen(choices[i].name).c_str(), choices[i].picture,
+                             static_cast<LPARAM>(i));
+    numbersCombo.SetRedraw(true);
+    m_numbers.SetRedraw(true);
 }
 
 void CItemViewerDlg::OnCancel()
@@ -144,83 +133,17 @@ void CItemViewerDlg::PostNcDestroy()
         CViewerDialog::PostNcDestroy();
 }
 
-bool CItemViewerDlg::OnCommand(int id, int code, HWND)
+bool CItemViewerDlg::OnCommand(int, int code, HWND)
 {
-    if (HidesHelp(code))
-        m_help.Hide();
-    switch (id) {
-    case IDC_ITEM_FIND:
-        if (code != BN_CLICKED)
-            return false;
-        m_current = 0;
-        Search(1);
-        return true;
-    case IDC_ITEM_FIND_NEXT:
-        if (code != BN_CLICKED)
-            return false;
-        ++m_current;
-        Search(1);
-        return true;
-    case IDC_ITEM_FIND_PREV:
-        if (code != BN_CLICKED)
-            return false;
-        --m_current;
-        Search(-1);
-        return true;
-    case IDC_ITEM_NUMBERS:
-        if (code != CBN_SELENDOK)
-            return false;
-        OnNumberSelected();
-        return true;
-    case IDC_ITEM_NAMES:
-        if (code != CBN_SELENDOK)
-            return false;
-        OnNameSelected();
-        return true;
-    case IDC_ITEM_SHOW_TEXT:
-        if (code != BN_CLICKED)
-            return false;
-        UpdateItemText(m_current);
-        return true;
-    default:
-        for (const HelpButton& help : kHelpButtons)
-            if (id == help.button && code == BN_CLICKED) {
-                m_help.Show(help.tool, Item(help.button), 350, kHelpMilliseconds);
-                return true;
-            }
-        return false;
-    }
+    m_help.HideOnCommand(code);
+    return false;
 }
 
-void CItemViewerDlg::OnNumberSelected()
+void CItemViewerDlg::OnNumberChosen()
 {
-    m_current = static_cast<int>(SendMessageW(Item(IDC_ITEM_NUMBERS), CB_GETCURSEL, 0, 0));
-    if (m_current < 0)
-        return;
-    SelectName(m_current);
-    ShowItem(m_current);
-}
-
-void CItemViewerDlg::OnNameSelected()
-{
-    HWND names = Item(IDC_ITEM_NAMES);
-    const LRESULT selected = SendMessageW(names, CB_GETCURSEL, 0, 0);
-    if (selected < 0)
-        return;
-    m_current = static_cast<int>(SendMessageW(names, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
-    SendMessageW(Item(IDC_ITEM_NUMBERS), CB_SETCURSEL, static_cast<WPARAM>(m_current), 0);
-    ShowItem(m_current);
-}
-
-void CItemViewerDlg::SelectName(int number)
-{
-    HWND names = Item(IDC_ITEM_NAMES);
-    const int count = static_cast<int>(SendMessageW(names, CB_GETCOUNT, 0, 0));
-    int found = -1;
-    for (int i = 0; i < count && found < 0; ++i)
-        if (SendMessageW(names, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == number)
-            found = i;
-    SendMessageW(names, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    m_current = m_lists.OnNumberChosen();
+    if (m_current >= 0)
+        ShowItem(m_current);
 }
 
 void CItemViewerDlg::Search(int step)
@@ -228,13 +151,12 @@ void CItemViewerDlg::Search(int step)
     const CGameData* game = GetGameData();
     const int found = game ? FindItem(*game, Narrow(ItemText(IDC_ITEM_NAME_MASK)), m_current, step) : -1;
     if (found < 0) {
-        m_current = static_cast<int>(SendMessageW(Item(IDC_ITEM_NUMBERS), CB_GETCURSEL, 0, 0));
-        Report(Widen(ResourceString(kItemNotFound)).c_str());
+        m_current = m_lists.Selected();
+        Report(Widen(ResourceString(strings::kItemNotFound)).c_str());
         return;
     }
     m_current = found;
-    SendMessageW(Item(IDC_ITEM_NUMBERS), CB_SETCURSEL, static_cast<WPARAM>(found), 0);
-    SelectName(found);
+    m_lists.Select(found);
     ShowItem(found);
 }
 
@@ -254,20 +176,12 @@ void CItemViewerDlg::ShowItem(int number)
         return;
     SetItemText(IDC_ITEM_ID, fields->id);
     SetItemText(IDC_ITEM_TYPE, fields->type);
-    FillListBox(Item(IDC_ITEM_PROFESSIONS_ALLOWED), fields->professions.allowed);
-    FillListBox(Item(IDC_ITEM_PROFESSIONS_RESTRICTED), fields->professions.restricted);
-    FillListBox(Item(IDC_ITEM_RACES_ALLOWED), fields->races.allowed);
-    FillListBox(Item(IDC_ITEM_RACES_RESTRICTED), fields->races.restricted);
+    CListBox(Handle(), IDC_ITEM_PROFESSIONS_ALLOWED).Fill(fields->professions.allowed);
+    CListBox(Handle(), IDC_ITEM_PROFESSIONS_RESTRICTED).Fill(fields->professions.restricted);
+    CListBox(Handle(), IDC_ITEM_RACES_ALLOWED).Fill(fields->races.allowed);
+    CListBox(Handle(), IDC_ITEM_RACES_RESTRICTED).Fill(fields->races.restricted);
     SetItemText(IDC_ITEM_GENDER, fields->gender);
-
-    HWND effects = Item(IDC_ITEM_EFFECTS);
-    SendMessageW(effects, LB_RESETCONTENT, 0, 0);
-    m_effectTexts.clear();
-    for (const IconEntry& effect : fields->effects) {
-        const LRESULT at = SendMessageW(effects, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(effect.text).c_str()));
-        SendMessageW(effects, LB_SETITEMDATA, static_cast<WPARAM>(at), effect.icon);
-        m_effectTexts.push_back(effect.text);
-    }
+    m_effects.Fill(fields->effects);
 
     SetItemText(IDC_ITEM_DAMAGE, fields->damage);
     SetItemText(IDC_ITEM_PRICE, fields->price);
@@ -296,39 +210,40 @@ void CItemViewerDlg::ShowItem(int number)
     SetItemText(IDC_ITEM_IDENTIFY, fields->identify);
     SetItemText(IDC_ITEM_CHARGES, fields->charges);
     SetItemText(IDC_ITEM_CHARGES_LABEL, fields->chargesLabel);
-    UpdateItemText(number);
+    m_itemShown = true;
+    m_hasText = fields->hasText;
+    m_textNumber = fields->textNumber;
+    UpdateItemText();
 }
 
-void CItemViewerDlg::UpdateItemText(int number)
+void CItemViewerDlg::UpdateItemText()
 {
     const CGameData* game = GetGameData();
-    const ItemRecord item(game ? game->GetItem(number) : nullptr);
-    if (!item.Valid())
+    if (!game || !m_itemShown)
         return;
-    const bool hasText = item.inventoryAction() == itemviewer::kReadAction;
-    const bool showText = IsItemChecked(IDC_ITEM_SHOW_TEXT);
+    const bool hasText = m_hasText;
+    const bool showText = m_showText.IsChecked();
     if (showText && hasText) {
-        const std::string text = game->GetMessageText(item.textNumber());
+        const std::string text = game->GetMessageText(m_textNumber);
         SetItemText(IDC_ITEM_TEXT, MessageTextToString(text));
         BitmapHandle picture = CreateBitmapFromImage(RenderMessageText(*game, text.data(), text.size(), false));
         m_textPicture.SetBitmap(picture.Get());
         m_textBitmap = std::move(picture);
     }
-    EnableItem(IDC_ITEM_SHOW_TEXT, hasText);
+    m_showText.Enable(hasText);
 
     const TextAreaChange change = TextAreaChangeFor(hasText, showText, m_wide);
     if (change == TextAreaChange::None)
         return;
-    RECT names{}, panel{}, outer{};
-    GetWindowRect(Item(IDC_ITEM_NAMES), &names);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&names), 2);
+    const RECT names = m_lists.Names().RectInParent();
+    RECT panel{}, outer{};
     GetWindowRect(Item(IDC_ITEM_TEXT_PICTURE), &panel);
     GetWindowRect(Handle(), &outer);
     const int grow = (panel.right - panel.left) + names.left;
     m_wide = change == TextAreaChange::Widen;
     const int width = outer.right - outer.left + (m_wide ? grow : -grow);
     SetWindowPos(Handle(), nullptr, 0, 0, width, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(Item(IDC_ITEM_TEXT), m_wide ? SW_SHOWNA : SW_HIDE);
+    m_text.Show(m_wide);
 }
 
 HBRUSH CItemViewerDlg::OnCtlColor(HDC dc, HWND control, UINT message)
@@ -352,56 +267,17 @@ HBRUSH CItemViewerDlg::OnCtlColor(HDC dc, HWND control, UINT message)
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-bool CItemViewerDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
-{
-    if (id != IDC_ITEM_EFFECTS)
-        return CViewerDialog::OnDrawItem(id, item);
-    if (item->itemID == static_cast<UINT>(-1) || item->itemID >= m_effectTexts.size())
-        return true;
-    RECT place = item->rcItem;
-    FillRect(item->hDC, &place, GetSysColorBrush(COLOR_WINDOW));
-    if (m_stateIcons) {
-        MemoryDc icons(CreateCompatibleDC(item->hDC));
-        SelectGuard select(icons.Get(), m_stateIcons.Get());
-        const int icon = static_cast<int>(item->itemData);
-        BitBlt(item->hDC, place.left + 1, place.top + (place.bottom - place.top - kStateIconSide) / 2, kStateIconSide,
-               kStateIconSide, icons.Get(), icon * kStateIconSide, 0, SRCCOPY);
-    }
-    place.left += 12;
-    SetBkMode(item->hDC, TRANSPARENT);
-    SetTextColor(item->hDC, GetSysColor(COLOR_WINDOWTEXT));
-    const std::wstring text = Widen(m_effectTexts[item->itemID]);
-    DrawTextW(item->hDC, text.c_str(), static_cast<int>(text.size()), &place,
-              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    return true;
-}
-
-void CItemViewerDlg::CreateHelpTip()
-{
-    if (!m_help.Create(Handle()))
-        return;
-    for (const HelpButton& help : kHelpButtons)
-        m_help.AddTool(help.tool, Widen(ResourceString(help.text)));
-}
-
 void CItemViewerDlg::OnTimer(UINT_PTR timer)
 {
     if (timer == kHelpTimer)
         m_help.Hide();
 }
 
-bool CItemViewerDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
+bool CItemViewerDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&)
 {
-    switch (message) {
-    case WM_LBUTTONDOWN:
+    if (message == WM_LBUTTONDOWN)
         m_help.Hide();
-        return false;
-    case WM_QUERYDRAGICON:
-        result = reinterpret_cast<INT_PTR>(m_icon.Get());
-        return true;
-    default:
-        return false;
-    }
+    return false;
 }
 
 void CItemViewerDlg::OnDestroy()

@@ -4,10 +4,13 @@
 // The main window opens it modeless (it then owns itself); other windows open it modal on an
 // item (SetItem, SetModal, DoModal; or ShowModal).
 
+#include "ui/CEffectsList.h"
 #include "ui/CHelpTip.h"
 #include "ui/CScrollPictureWnd.h"
+#include "ui/Controls.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/NumberNameCombos.h"
 
 #include <functional>
 #include <string>
@@ -34,7 +37,7 @@ public:
 
     static constexpr UINT_PTR kHelpTimer = CHelpTip::kTimer;
     static constexpr UINT kHelpMilliseconds = 20000;
-    static constexpr int kEffectRowHeight = 14;
+    static constexpr int kEffectRowHeight = CEffectsList::kRowHeight;
 
 protected:
     BOOL OnInitDialog() override;
@@ -43,33 +46,34 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnTimer(UINT_PTR timer) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
-    bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void FillLists();
-    void OnNumberSelected();
-    void OnNameSelected();
+    void BindControls();
+    void OnNumberChosen();
     // Searches by name from m_current on, one item at a time by step.
     void Search(int step);
-    void SelectName(int number);
     void ShowItem(int number);
-    void UpdateItemText(int number);
+    // Shows or hides the text of the item shown, as the check box says.
+    void UpdateItemText();
     void Report(const wchar_t* text) const;
-
-    void CreateHelpTip();
 
     bool m_modal = false;
     int m_current = -1;
     bool m_wide = false;
+    bool m_itemShown = false;
+    bool m_hasText = false; // the item shown carries a text: message m_textNumber
+    int m_textNumber = 0;
     COLORREF m_regenColor, m_armorClassColor, m_toHitColor, m_initiativeColor;
-    std::vector<std::string> m_effectTexts; // of list 1057, entry by entry
-    IconHandle m_icon;
-    IconHandle m_smallIcon;
+    CNumberNameCombos m_lists;
+    CComboBoxEx m_numbers;
+    CButton m_showText;
+    CTextControl m_text;
+    CEffectsList m_effects;
     CHelpTip m_help;
     BitmapHandle m_helpBitmap;
-    BitmapHandle m_stateIcons; // the 9 x 9 state marks side by side
     BitmapHandle m_textBitmap;
     CScrollPictureWnd m_textPicture;
     std::function<void(const wchar_t*)> m_report;

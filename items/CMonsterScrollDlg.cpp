@@ -1,5 +1,5 @@
 #include "items/CMonsterScrollDlg.h"
-#include "items/MonsterView.h"
+#include "items/MonsterViewerContent.h"
 #include "res/resource.h"
 
 #include <algorithm>

@@ -6,10 +6,13 @@
 #include "items/FramePlayer.h"
 #include "items/LootList.h"
 #include "ui/CChoiceListCtrl.h"
+#include "ui/CEffectsList.h"
 #include "ui/CHelpTip.h"
 #include "ui/CScrollPictureWnd.h"
+#include "ui/Controls.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/NumberNameCombos.h"
 
 #include <array>
 #include <functional>
@@ -43,9 +46,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnNotify(NMHDR* header, LRESULT& result) override;
     void OnTimer(UINT_PTR timer) override;
-    bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
@@ -53,12 +54,11 @@ private:
     void FillSelectionLists();
     void LoadButtonArt();
     void PrepareLootList();
-    void PrepareEffectsLists();
+    void BindControls();
     void FillLoot(std::vector<LootRow> rows);
     void FitLootColumns() const;
-    void FillList(int id, const std::vector<std::string>& entries) const;
-    // Sets a value's text; false when it already had it.
-    bool SetValue(int id, const std::string& text) const;
+    // Sets a value's text unless it already has it: each text set costs a redraw.
+    void SetValue(int id, const std::string& text) const;
     void OnSelectName();
     void OnSelectNumber();
     void OnLootDoubleClick(int row);
@@ -68,8 +68,6 @@ private:
     void StartFrames();
     void ShowFrame();
     void UpdateFrameButtons();
-    bool ShowHelp(int button);
-    void DrawEffect(const DRAWITEMSTRUCT& item) const;
 
     bool m_page;
     int m_current = -1;
@@ -77,14 +75,15 @@ private:
     std::vector<BitmapHandle> m_frames;
     CScrollPictureWnd m_picture;
     RECT m_stage{}; // where the picture may lie
+    CNumberNameCombos m_lists;
+    CButton m_showPictures;
+    CListView m_lootView;
     CChoiceListCtrl m_loot;
+    std::array<CEffectsList, 3> m_effects; // of the three attacks
     std::vector<LootRow> m_lootRows;
     CHelpTip m_help;
     // Per frame button (previous, stop, next, play): its face when enabled, when disabled.
     std::array<std::array<BitmapHandle, 2>, 4> m_buttonArt;
     BitmapHandle m_helpArt;
-    std::vector<BitmapHandle> m_stateIcons; // the 9 x 9 marks of the effects lists
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
     ItemOpener m_openItem;
 };

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kUnknownItem = 37;
 constexpr int kCursedWord = 19;         // item words
 constexpr int kAssaySuffixWord = 0;
 constexpr int kAssaySkill = 24;         // skill names
@@ -33,7 +32,7 @@ std::string SignedOrEmpty(int value) { return value ? Format("%+i", value) : std
 std::string ItemDisplayName(const ItemRecord& item)
 {
     std::string name = ExpandItemName(item.name());
-    return name.empty() ? ResourceString(kUnknownItem) : name;
+    return name.empty() ? ResourceString(strings::kUnknownItem) : name;
 }
 
 std::string ItemTypeText(const CGameData& game, const ItemRecord& item) { return game.ItemTypeName(item.type()); }

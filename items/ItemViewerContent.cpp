@@ -17,6 +17,7 @@ std::optional<ItemViewerFields> ItemViewerFieldsOf(const CGameData& game, int nu
     ItemViewerFields fields;
     fields.number = number;
     fields.id = Format("%i", number);
+    fields.name = ItemDisplayName(item);
     fields.type = ItemTypeText(game, item);
     fields.professions = FillProfessionLists(game, item);
     fields.races = FillRaceLists(game, item);

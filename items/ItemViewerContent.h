@@ -35,6 +35,7 @@ constexpr Colour ArmorClassColour(int shown) { return shown < 0 ? kGoodColour : 
 struct ItemViewerFields {
     int number = -1;
     std::string id; // the number as shown
+    std::string name; // as stored, abbreviation marks resolved
     std::string type, damage, price, weight, spell, cursed, resistances, regen, toHit, initiative, armorClass,
         range, primarySecondary, hands, invoke, doubleDamage, attackModes, inventoryAction, skill, assay, identify,
         gender;

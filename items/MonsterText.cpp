@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kUnknownMonster = 41;
 constexpr int kNoAlliance = 255;
 // Behaviour words and the one behaviour among the conditions.
 constexpr int kAttacksWord = 17, kArmourWord = 18, kOnSightWord = 22, kFleesWord = 25;
@@ -31,7 +30,7 @@ std::string MonsterName(const MonsterRecord& monster) { return ExpandItemName(mo
 std::string MonsterDisplayName(const MonsterRecord& monster)
 {
     std::string name = MonsterName(monster);
-    return name.empty() ? ResourceString(kUnknownMonster) : name;
+    return name.empty() ? ResourceString(strings::kUnknownMonster) : name;
 }
 
 std::string MonsterUnidentifiedText(const MonsterRecord& monster) { return ExpandItemName(monster.unidentifiedName()); }

@@ -13,7 +13,7 @@ CellContents DescribeCell(EventDescriber& describer)
     const CGameData& game = describer.Game();
     const MapData& data = describer.Map(cell.map);
     CellContents contents;
-    contents.coordinates = FormatV(ResourceString(68), cell.map, cell.quadrant, cell.x, cell.y);
+    contents.coordinates = FormatV(ResourceString(strings::kCellCoordinates), cell.map, cell.quadrant, cell.x, cell.y);
     contents.backgroundTile = CellBackgroundTile(data.Record(), cell.quadrant, cell.x, cell.y);
 
     auto addText = [&](const MapEvent& event, int message) {
@@ -21,7 +21,7 @@ CellContents DescribeCell(EventDescriber& describer)
         if (text.empty())
             return;
         const int n = static_cast<int>(contents.texts.size()) + 1;
-        contents.texts.push_back({EventNumberPrefix(event) + FormatV(ResourceString(66), n), message, text, -1});
+        contents.texts.push_back({EventNumberPrefix(event) + FormatV(ResourceString(strings::kCellTextNumber), n), message, text, -1});
     };
 
     std::span<const MapEvent> events = data.Events();
@@ -34,7 +34,7 @@ CellContents DescribeCell(EventDescriber& describer)
         switch (event.type) {
         case kLoot: {
             const int n = static_cast<int>(contents.loot.size()) + 1;
-            contents.loot.push_back({EventNumberPrefix(event) + FormatV(ResourceString(69), n), slot, {}, event.param11});
+            contents.loot.push_back({EventNumberPrefix(event) + FormatV(ResourceString(strings::kCellLootNumber), n), slot, {}, event.param11});
             // Loot names its texts with 0 for none.
             if (event.param0)
                 addText(event, event.param0);
@@ -46,7 +46,7 @@ CellContents DescribeCell(EventDescriber& describer)
         case kLadder: {
             const int n = static_cast<int>(contents.transfers.size()) + 1;
             contents.transfers.push_back(
-                {EventNumberPrefix(event) + FormatV(ResourceString(44), n), slot, describer.TransferText(event), -1});
+                {EventNumberPrefix(event) + FormatV(ResourceString(strings::kTeleporterNumber), n), slot, describer.TransferText(event), -1});
             break;
         }
         case kFight: contents.fights.push_back(described()); break;
@@ -71,12 +71,12 @@ CellContents DescribeCell(EventDescriber& describer)
             const FountainText fountain = describer.FountainTexts(event);
             contents.hasFountain = true;
             contents.fountainGood = fountain.good;
-            contents.fountainPower = FormatV(ResourceString(45), fountain.power);
+            contents.fountainPower = FormatV(ResourceString(strings::kFountainPower), fountain.power);
             contents.fountainBad = fountain.bad;
             break;
         }
         case kNoMonsters:
-            contents.freeCell = FormatV(ResourceString(70), game.CreatureKindName(5).c_str());
+            contents.freeCell = FormatV(ResourceString(strings::kFreeCell), game.CreatureKindName(5).c_str());
             break;
         }
     }

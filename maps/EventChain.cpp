@@ -152,11 +152,11 @@ void EventChainTree::Chain(int map, int set, int reset, int parent, bool direct,
     if (!direct) {
         if (set)
             setParent = Add(parent,
-                            map == shown ? FormatV(ResourceString(73), set) : FormatV(ResourceString(74), set, map),
+                            map == shown ? FormatV(ResourceString(strings::kSetsEventInMap), set) : FormatV(ResourceString(strings::kSetsEventAtMap), set, map),
                             chainicon::kSets);
         if (reset)
             resetParent = Add(parent,
-                              map == shown ? FormatV(ResourceString(75), reset) : FormatV(ResourceString(76), reset, map),
+                              map == shown ? FormatV(ResourceString(strings::kResetsEventInMap), reset) : FormatV(ResourceString(strings::kResetsEventAtMap), reset, map),
                               chainicon::kResets);
     }
     const MapEvent& from = m_describer.Event(caller.map, caller.slot);

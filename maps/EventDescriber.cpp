@@ -48,7 +48,7 @@ bool IsBranchingType(int type)
 
 std::string EventNumberPrefix(const MapEvent& event)
 {
-    return event.number ? FormatV(ResourceString(67), event.number) : std::string();
+    return event.number ? FormatV(ResourceString(strings::kEventNumberPrefix), event.number) : std::string();
 }
 
 EventDescriber::EventDescriber(CGameData& game, MapCell cell) : m_game(game), m_cell(cell) {}
@@ -92,17 +92,17 @@ std::string EventDescriber::EventLocationText(int map, int slot)
 {
     const MapEvent& event = Event(map, slot);
     if (map == m_cell.map && IsOnCell(event, m_cell.quadrant, m_cell.x, m_cell.y))
-        return Text(64);
-    return FormatV(ResourceString(65), event.quadrant, event.x, event.y);
+        return Text(strings::kAtThisCell);
+    return FormatV(ResourceString(strings::kAtQuadrant), event.quadrant, event.x, event.y);
 }
 
 std::string EventDescriber::TransferText(const MapEvent& event) const
 {
     const CellRef to = UnpackCellRef(event.param4);
     if (event.param11 == m_cell.map)
-        return FormatV(ResourceString(71), "\r\n", to.quadrant, to.x, to.y);
+        return FormatV(ResourceString(strings::kTransferInMap), "\r\n", to.quadrant, to.x, to.y);
     const char* area = GetMapAreaName(event.param11);
-    return FormatV(ResourceString(72), event.param11, area ? area : "", "\r\n", to.quadrant, to.x, to.y);
+    return FormatV(ResourceString(strings::kTransferToMap), event.param11, area ? area : "", "\r\n", to.quadrant, to.x, to.y);
 }
 
 std::string EventDescriber::DescribeEvent(int map, int slot, bool withLocation)
@@ -113,22 +113,22 @@ std::string EventDescriber::DescribeEvent(int map, int slot, bool withLocation)
     switch (event.type) {
     case kTeleporter: {
         const CellRef to = UnpackCellRef(event.param4);
-        text = event.param11 == map ? FormatV(ResourceString(79), to.quadrant, to.x, to.y)
-                                    : FormatV(ResourceString(80), event.param11, to.quadrant, to.x, to.y);
+        text = event.param11 == map ? FormatV(ResourceString(strings::kTeleporterInMap), to.quadrant, to.x, to.y)
+                                    : FormatV(ResourceString(strings::kTeleporterToMap), event.param11, to.quadrant, to.x, to.y);
         break;
     }
     case kMover: {
         const std::string directions = DirectionListText((event.param4 >> 8) & 15).text;
-        text = event.param11 ? FormatV(ResourceString(82), directions.c_str(), event.param4 & 0xFF)
-                             : FormatV(ResourceString(83), directions.c_str());
+        text = event.param11 ? FormatV(ResourceString(strings::kMovesFor), directions.c_str(), event.param4 & 0xFF)
+                             : FormatV(ResourceString(strings::kTurns), directions.c_str());
         break;
     }
     case kFight:
-        text = event.param4 & 1 ? FormatV(ResourceString(78), event.param11)
-                                : FormatV(ResourceString(77), MonsterName(event.param11).c_str(), event.param11);
+        text = event.param4 & 1 ? FormatV(ResourceString(strings::kFightRandomMonster), event.param11)
+                                : FormatV(ResourceString(strings::kFightWithMonster), MonsterName(event.param11).c_str(), event.param11);
         break;
     case kIncident:
-        text = FormatV(ResourceString(84), IncidentName(event.param11).c_str(), event.param11);
+        text = FormatV(ResourceString(strings::kIncident), IncidentName(event.param11).c_str(), event.param11);
         break;
     case kPassability:
         text = PassabilityText(PassabilityOf(map, event), event);
@@ -143,24 +143,24 @@ std::string EventDescriber::DescribeEvent(int map, int slot, bool withLocation)
         text = EventManagerText(map, event);
         break;
     case kItemUsage:
-        text = FormatV(ResourceString(81), ItemName(event.param0).c_str(), event.param0);
+        text = FormatV(ResourceString(strings::kUseOfItem), ItemName(event.param0).c_str(), event.param0);
         break;
     case kFountain: {
         const FountainText fountain = FountainTexts(event);
-        text = FormatV(ResourceString(85), fountain.good.c_str(), fountain.bad.c_str(), fountain.power);
+        text = FormatV(ResourceString(strings::kFountain), fountain.good.c_str(), fountain.bad.c_str(), fountain.power);
         break;
     }
     case kWallChanger:
     case kCellDisplay: {
         // These name their own cell and always carry the number.
         const std::string change = event.type == kWallChanger ? WallChangerText(map, event) : CellDisplayText(event);
-        return change.empty() ? change : FormatV(ResourceString(89), event.number, change.c_str());
+        return change.empty() ? change : FormatV(ResourceString(strings::kEventChange), event.number, change.c_str());
     }
     case kPortcullis: {
         const CellRef at = UnpackCellRef(event.param4);
         const bool here = map == m_cell.map && at == CellRef{m_cell.quadrant, m_cell.x, m_cell.y};
-        const std::string where = here ? Text(64) : FormatV(ResourceString(65), at.quadrant, at.x, at.y);
-        text = FormatV(ResourceString(88), ResourceString(event.param11 ? 86 : 87), DirectionName(event.param2 & 0xFF),
+        const std::string where = here ? Text(strings::kAtThisCell) : FormatV(ResourceString(strings::kAtQuadrant), at.quadrant, at.x, at.y);
+        text = FormatV(ResourceString(strings::kPortcullis), ResourceString(event.param11 ? strings::kOpens : strings::kCloses), DirectionName(event.param2 & 0xFF),
                        where.c_str());
         locate = false;
         break;
@@ -183,19 +183,19 @@ EventOutcomes EventDescriber::ActionForkOutcomes(const MapEvent& event) const
     const std::string first = lines.empty() ? std::string() : lines[0];
     EventOutcomes outcomes;
     if (!(event.param4 & 0x2000)) {
-        outcomes.title = FormatV(ResourceString(46), first.c_str());
-        outcomes.lines.push_back({FormatV(ResourceString(48), event.param2 & 0xFF), event.param2 & 0xFF, 28});
-        outcomes.lines.push_back({FormatV(ResourceString(49), event.param2 >> 8), event.param2 >> 8, 29});
+        outcomes.title = FormatV(ResourceString(strings::kCodeInputRequired), first.c_str());
+        outcomes.lines.push_back({FormatV(ResourceString(strings::kCorrectCodeSetsEvent), event.param2 & 0xFF), event.param2 & 0xFF, 28});
+        outcomes.lines.push_back({FormatV(ResourceString(strings::kIncorrectCodeSetsEvent), event.param2 >> 8), event.param2 >> 8, 29});
         return outcomes;
     }
-    outcomes.title = Text(47);
+    outcomes.title = Text(strings::kActionFork);
     const int options = event.param4 & 15;
     // Only the options the message has lines for.
     for (int i = 1; i <= options && static_cast<size_t>(i) < lines.size(); ++i) {
         const std::string option = Trim(lines[static_cast<size_t>(i)]);
         const int number = OptionNumber(first, i);
-        outcomes.lines.push_back({number ? FormatV(ResourceString(50), option.c_str(), number)
-                                         : FormatV(ResourceString(51), option.c_str()),
+        outcomes.lines.push_back({number ? FormatV(ResourceString(strings::kAnswerSetsEvent), option.c_str(), number)
+                                         : FormatV(ResourceString(strings::kAnswerDoesNothing), option.c_str()),
                                   number, 27});
     }
     return outcomes;
@@ -211,24 +211,24 @@ EventOutcomes EventDescriber::DescribeEventOutcomes(int map, int slot, bool with
     };
     switch (event.type) {
     case kSkillTest:
-        outcomes.title = Text(52);
-        add(53, event.param0, 34);
-        add(54, event.param2, 35);
+        outcomes.title = Text(strings::kTestingSomething);
+        add(strings::kSuccessSetsEvent, event.param0, 34);
+        add(strings::kFailureSetsEvent, event.param2, 35);
         break;
     case kItemEquip:
-        outcomes.title = FormatV(ResourceString(55), ItemName(event.param0).c_str());
-        add(56, event.param2, 31);
-        add(57, event.param11, 32);
+        outcomes.title = FormatV(ResourceString(strings::kItemToEquip), ItemName(event.param0).c_str());
+        add(strings::kEquippedSetsEvent, event.param2, 31);
+        add(strings::kNotEquippedSetsEvent, event.param11, 32);
         break;
     case kTimeCheck:
-        outcomes.title = Text(58);
-        add(59, event.param0, 37);
-        add(60, event.param2, 38);
+        outcomes.title = Text(strings::kTimeCheck);
+        add(strings::kCheckSucceededSetsEvent, event.param0, 37);
+        add(strings::kCheckFailedSetsEvent, event.param2, 38);
         break;
     case kTheft:
-        outcomes.title = Text(61);
-        add(62, event.param2, 40);
-        add(63, event.param0, 41);
+        outcomes.title = Text(strings::kNpcTheft);
+        add(strings::kTheftSetsEvent, event.param2, 40);
+        add(strings::kNoTheftSetsEvent, event.param0, 41);
         break;
     case kActionFork:
         outcomes = ActionForkOutcomes(event);

@@ -4,6 +4,11 @@
 
 #define IDI_TALLOWMARK 128
 
+// Art shared by several windows: the item icons (26 x 26 cells side by side) and the arrow of
+// the choice buttons in lists.
+#define IDB_ITEM_ICONS 131
+#define IDB_CHOICE_ARROW 214
+
 // Main window (template 140).
 #define IDD_MAIN 140
 #define IDC_MAIN_PICTURE 1174
@@ -159,3 +164,22 @@
 #define IDC_MONSTER_INTELLIGENCE 1168
 #define IDC_MONSTER_DEXTERITY 1169
 #define IDC_MONSTER_SPEED 1170
+// Item List (template 137); its icon is 140, the images of its column headers bitmap 141.
+#define IDD_ITEM_LIST 137
+#define IDI_ITEM_LIST 140
+#define IDB_ITEM_LIST_HEADERS 141
+#define IDC_ITEMLIST_TYPE_LABEL 1077
+#define IDC_ITEMLIST_TYPE 1168
+#define IDC_ITEMLIST_SKILL_LABEL 1243
+#define IDC_ITEMLIST_SKILL 1170
+#define IDC_ITEMLIST_BY_RESISTANCES 1175
+#define IDC_ITEMLIST_RESISTANCES 1176
+#define IDC_ITEMLIST_BY_EFFECTS 1172
+#define IDC_ITEMLIST_EFFECTS 1171
+#define IDC_ITEMLIST_BY_PROPERTIES 1173
+#define IDC_ITEMLIST_PROPERTIES 1174
+#define IDC_ITEMLIST_ITEMS 1116
+#define IDC_ITEMLIST_REFRESH 1169
+#define IDC_ITEMLIST_TOGGLE_FILTER 1177
+#define IDC_ITEMLIST_LIST_TOP 1244
+#define IDC_ITEMLIST_STATUS 1

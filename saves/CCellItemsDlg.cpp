@@ -13,6 +13,11 @@ CCellItemsDlg::CCellItemsDlg(const WorldState& world, int map, int quadrant, int
 BOOL CCellItemsDlg::OnInitDialog()
 {
     m_list.Attach(Handle(), IDC_WORLD_ITEMS);
+    m_listExt.AttachToDialog(Handle(), IDC_WORLD_ITEMS);
+    m_listExt.SetSortCallback(SortByCellText([this](LPARAM data, int column) {
+        const WorldItemRow& row = m_items.rows[static_cast<size_t>(data)];
+        return column == 0 ? row.name : row.count;
+    }));
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     if (const CGameData* game = GetGameData())
         if (HIMAGELIST images = SharedImageList(game->m_itemImagesSmall))
@@ -31,13 +36,6 @@ BOOL CCellItemsDlg::OnInitDialog()
 
     BindNotify(IDC_WORLD_ITEMS, NM_DBLCLK, [this](NMHDR& header) {
         OnDoubleClick(reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
-        return LRESULT{0};
-    });
-    BindNotify(IDC_WORLD_ITEMS, LVN_COLUMNCLICK, [this](NMHDR& header) {
-        m_sort.Sort(m_list, reinterpret_cast<NMLISTVIEW&>(header).iSubItem, [this](LPARAM data, int column) {
-            const WorldItemRow& row = m_items.rows[static_cast<size_t>(data)];
-            return column == 0 ? row.name : row.count;
-        });
         return LRESULT{0};
     });
     return TRUE;

@@ -19,6 +19,6 @@ private:
 
     WorldItemList m_items;
     CListView m_list;
-    CListSorter m_sort;
+    CExtListCtrl m_listExt; // the same list: sorting, copying
     const WorldHooks& m_hooks;
 };

@@ -83,26 +83,6 @@ BOOL CWorldInfoDlg::OnInitDialog()
         EnableItem(IDC_WORLD_VIEW_ITEM, m_itemList.GetNextSelected() >= 0);
         return LRESULT{0};
     });
-    BindNotify(IDC_WORLD_ITEMS, LVN_COLUMNCLICK, [this](NMHDR& header) {
-        m_itemSort.Sort(m_itemList, reinterpret_cast<NMLISTVIEW&>(header).iSubItem, [this](LPARAM data, int column) {
-            const WorldItemRow& row = m_items.rows[static_cast<size_t>(data)];
-            return column == 0 ? row.name : column == 1 ? row.location : row.count;
-        });
-        return LRESULT{0};
-    });
-    BindNotify(IDC_WORLD_ALLIANCES, LVN_COLUMNCLICK, [this](NMHDR& header) {
-        m_allianceSort.Sort(m_allianceList, reinterpret_cast<NMLISTVIEW&>(header).iSubItem,
-                            [this](LPARAM data, int column) {
-                                const AllianceRow& row = m_alliances[static_cast<size_t>(data)];
-                                return column == 0 ? row.name : row.attitude;
-                            });
-        return LRESULT{0};
-    });
-    BindNotify(IDC_WORLD_OFFERS, LVN_COLUMNCLICK, [this](NMHDR& header) {
-        m_offerSort.Sort(m_offerList, reinterpret_cast<NMLISTVIEW&>(header).iSubItem,
-                         [this](LPARAM data, int) { return m_offers.rows[static_cast<size_t>(data)].name; });
-        return LRESULT{0};
-    });
     return TRUE;
 }
 
@@ -120,6 +100,19 @@ void CWorldInfoDlg::PrepareLists()
     m_allianceList.Attach(Handle(), IDC_WORLD_ALLIANCES);
     m_offerList.Attach(Handle(), IDC_WORLD_OFFERS);
     m_npcs.Attach(Handle(), IDC_WORLD_NPCS);
+    m_itemListExt.AttachToDialog(Handle(), IDC_WORLD_ITEMS);
+    m_allianceListExt.AttachToDialog(Handle(), IDC_WORLD_ALLIANCES);
+    m_offerListExt.AttachToDialog(Handle(), IDC_WORLD_OFFERS);
+    m_itemListExt.SetSortCallback(SortByCellText([this](LPARAM data, int column) {
+        const WorldItemRow& row = m_items.rows[static_cast<size_t>(data)];
+        return column == 0 ? row.name : column == 1 ? row.location : row.count;
+    }));
+    m_allianceListExt.SetSortCallback(SortByCellText([this](LPARAM data, int column) {
+        const AllianceRow& row = m_alliances[static_cast<size_t>(data)];
+        return column == 0 ? row.name : row.attitude;
+    }));
+    m_offerListExt.SetSortCallback(
+        SortByCellText([this](LPARAM data, int) { return m_offers.rows[static_cast<size_t>(data)].name; }));
     PrepareList(m_itemList, items);
     PrepareList(m_allianceList, m_allianceIcons.Get());
     PrepareList(m_offerList, items);
@@ -199,7 +192,6 @@ void CWorldInfoDlg::ShowEntry()
     if (!game || chosen < 0 || chosen >= static_cast<int>(m_entries.size()))
         return;
     m_offers = BuildOffers(*game, m_world, m_entries[static_cast<size_t>(chosen)].data);
-    m_offerSort.Reset();
     m_offerList.SetRedraw(false);
     m_offerList.DeleteAllItems();
     for (size_t i = 0; i < m_offers.rows.size(); ++i)

@@ -65,8 +65,8 @@ private:
     std::unique_ptr<MapRenderer> m_renderer;
     ImageListHandle m_allianceIcons;
     CListView m_itemList, m_allianceList, m_offerList;
+    CExtListCtrl m_itemListExt, m_allianceListExt, m_offerListExt; // the same lists: sorting, copying
     CComboBoxEx m_npcs;
-    CListSorter m_itemSort, m_allianceSort, m_offerSort;
     WorldHooks m_hooks;
     std::optional<RECT> m_workArea;
 };

@@ -67,7 +67,7 @@ std::string SpellText(const CGameData& game, int spell)
     const uint8_t* entry = game.GetSpell(spell);
     if (!entry)
         return game.SpellName(spell);
-    return FormatV(ResourceString(105), game.SpellName(spell).c_str(), entry[spells::kLevel], entry[spells::kCost]);
+    return FormatV(ResourceString(strings::kSpellEntry), game.SpellName(spell).c_str(), entry[spells::kLevel], entry[spells::kCost]);
 }
 
 namespace {

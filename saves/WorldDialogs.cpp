@@ -33,37 +33,22 @@ std::optional<long> NumberOf(const std::string& text)
     return *end == '\0' ? std::optional<long>(value) : std::nullopt;
 }
 
-struct SortContext {
-    const CListSorter::TextOf* textOf;
-    int column;
-    bool ascending;
-};
-
-int CALLBACK Compare(LPARAM first, LPARAM second, LPARAM context)
-{
-    const SortContext& sort = *reinterpret_cast<const SortContext*>(context);
-    const std::string a = (*sort.textOf)(first, sort.column), b = (*sort.textOf)(second, sort.column);
-    int order = 0;
-    const std::optional<long> x = NumberOf(a), y = NumberOf(b);
-    if (x && y)
-        order = *x < *y ? -1 : *x > *y;
-    else if (x || y)
-        order = x ? -1 : 1; // empty cells after the numbers
-    else
-        order = _stricmp(a.c_str(), b.c_str());
-    if (order == 0)
-        order = first < second ? -1 : first > second; // equal cells keep their fill order
-    else if (!sort.ascending)
-        order = -order;
-    return order;
-}
-
 } // namespace
 
-void CListSorter::Sort(const CListView& list, int column, const TextOf& textOf)
+CExtListCtrl::SortCallback SortByCellText(std::function<std::string(LPARAM data, int column)> textOf)
 {
-    m_ascending = column == m_column ? !m_ascending : true;
-    m_column = column;
-    SortContext context{&textOf, column, m_ascending};
-    list.SortItems(Compare, reinterpret_cast<LPARAM>(&context));
+    return [textOf = std::move(textOf)](LPARAM first, LPARAM second, int column, int state) {
+        const std::string a = textOf(first, column), b = textOf(second, column);
+        int order = 0;
+        const std::optional<long> x = NumberOf(a), y = NumberOf(b);
+        if (x && y)
+            order = *x < *y ? -1 : *x > *y;
+        else if (x || y)
+            order = x ? -1 : 1;
+        else
+            order = _stricmp(a.c_str(), b.c_str());
+        if (order == 0)
+            return first < second ? -1 : first > second ? 1 : 0;
+        return state == CExtListCtrl::kDescending ? -order : order;
+    };
 }

@@ -2,6 +2,7 @@
 // What the World Info windows share: where an item's double click and their messages go, and
 // the sorting of their lists by a click on a column header.
 
+#include "ui/CExtListCtrl.h"
 #include "ui/Controls.h"
 
 #include <functional>
@@ -20,16 +21,7 @@ struct WorldHooks {
 // The hint of an item the party has not identified.
 inline constexpr const char* kNotIdentified = "Item was not identified by your characters!";
 
-// Sorts a list by one column; a second click on the same column reverses the order. The rows'
-// data are indexes of the content they were filled from; textOf(data, column) gives a cell's
-// text. Numbers sort as numbers, other texts alphabetically without regard to case.
-class CListSorter {
-public:
-    using TextOf = std::function<std::string(LPARAM data, int column)>;
-    void Sort(const CListView& list, int column, const TextOf& textOf);
-    void Reset() { m_column = -1; }
-
-private:
-    int m_column = -1;
-    bool m_ascending = true;
-};
+// The sort of an extended list whose rows' data are indexes of the content they were filled
+// from; textOf(data, column) gives a cell's text. Numbers sort as numbers (empty cells after
+// them), other texts alphabetically without regard to case; equal cells keep their fill order.
+CExtListCtrl::SortCallback SortByCellText(std::function<std::string(LPARAM data, int column)> textOf);

@@ -38,6 +38,18 @@ Image ChoiceArrow()
     return arrow;
 }
 
+// Bitmap 215: the same arrow pointing up, the sort arrow of an ascending column (214 marks a
+// descending one).
+Image UpArrow()
+{
+    const Image down = ChoiceArrow();
+    Image arrow(11, 11, Rgb(255, 0, 255));
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x)
+            arrow.SetPixel(x, 10 - y, down.Pixel(x, y));
+    return arrow;
+}
+
 // The map marks and event tree icons.
 template <int Id>
 Image MapBitmap()
@@ -58,6 +70,7 @@ constexpr Resource kResources[] = {
     {137, art::StopFramesBitmap},
     {138, art::PlayFramesBitmap},
     {214, ChoiceArrow},
+    {215, UpArrow},
     {144, MapBitmap<144>}, {216, MapBitmap<216>}, {217, MapBitmap<217>}, {218, MapBitmap<218>},
     {219, MapBitmap<219>}, {220, MapBitmap<220>}, {221, MapBitmap<221>}, {222, MapBitmap<222>},
     {223, MapBitmap<223>}, {224, MapBitmap<224>}, {225, MapBitmap<225>}, {226, MapBitmap<226>},

@@ -1,4 +1,5 @@
 #include "ui/CChoiceListCtrl.h"
+#include "res/resource.h"
 #include "ui/Dialog.h"
 #include "ui/MappedBitmap.h"
 
@@ -6,7 +7,6 @@
 
 namespace {
 constexpr UINT kPlaceButtons = WM_APP + 1;
-constexpr int kArrowBitmap = 214;
 constexpr int kButtonWidth = 16;
 
 bool MovesTheList(WPARAM key)
@@ -20,7 +20,7 @@ bool MovesTheList(WPARAM key)
 }
 } // namespace
 
-CChoiceListCtrl::CChoiceListCtrl() : m_arrow(LoadMappedBitmap(kArrowBitmap, kArtMaskColour, GetSysColor(COLOR_3DFACE)))
+CChoiceListCtrl::CChoiceListCtrl() : m_arrow(LoadMappedBitmap(IDB_CHOICE_ARROW, kArtMaskColour, GetSysColor(COLOR_3DFACE)))
 {
 }
 

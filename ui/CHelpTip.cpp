@@ -1,5 +1,7 @@
 #include "ui/CHelpTip.h"
+#include "gamedata/ResourceStrings.h"
 #include "ui/Dialog.h"
+#include "ui/WinText.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -34,6 +36,7 @@ void CHelpTip::Destroy()
         DestroyWindow(m_tip);
     m_tip = nullptr;
     m_shown = 0;
+    m_buttons.clear();
 }
 
 void CHelpTip::AddTool(int tool, const std::wstring& text)
@@ -43,6 +46,42 @@ void CHelpTip::AddTool(int tool, const std::wstring& text)
     TTTOOLINFOW info = ToolInfo(m_owner, tool);
     info.lpszText = const_cast<wchar_t*>(text.c_str()); // the tooltip keeps a copy
     SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void CHelpTip::AddButtons(std::span<const HelpButton> buttons)
+{
+    for (const HelpButton& button : buttons) {
+        const bool known = std::any_of(m_buttons.begin(), m_buttons.end(),
+                                       [&](const HelpButton& added) { return added.tool == button.tool; });
+        m_buttons.push_back(button);
+        if (!known)
+            AddTool(button.tool, Widen(ResourceString(button.text)));
+    }
+}
+
+bool CHelpTip::ShowFor(int buttonId)
+{
+    for (const HelpButton& button : m_buttons)
+        if (button.id == buttonId) {
+            Show(button.tool, GetDlgItem(m_owner, buttonId), button.maxWidth, button.milliseconds);
+            return true;
+        }
+    return false;
+}
+
+void CHelpTip::HideOnCommand(int code)
+{
+    // The codes of different control kinds share values: LBN_SETFOCUS is CBN_KILLFOCUS.
+    switch (code) {
+    case BN_CLICKED:
+    case CBN_SETFOCUS:
+    case CBN_KILLFOCUS:
+    case EN_SETFOCUS:
+        Hide();
+        break;
+    default:
+        break;
+    }
 }
 
 void CHelpTip::Show(int tool, HWND anchor, int maxWidth, UINT milliseconds)

@@ -1,4 +1,5 @@
 #include "ui/CImageButton.h"
+#include "ui/WindowFailure.h"
 #include "ui/Bitmaps.h"
 #include "ui/Dialog.h"
 
@@ -81,8 +82,10 @@ LRESULT CALLBACK CImageButton::SubclassProc(HWND window, UINT message, WPARAM wP
 {
     auto* button = reinterpret_cast<CImageButton*>(data);
     if (message == kReflectedDrawItem) {
-        button->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
+        return CallGuarded(window, LRESULT{TRUE}, [&] {
+            button->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return LRESULT{TRUE};
+        });
     }
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, SubclassProc, kSubclassId);

@@ -1,5 +1,4 @@
 #include "ui/CScrollPictureWnd.h"
-#include "gamedata/CGameData.h"
 #include "ui/Dialog.h"
 #include "ui/FileDialogs.h"
 #include "ui/Handles.h"
@@ -178,9 +177,9 @@ void CScrollPictureWnd::ShowContextMenu(POINT screen)
     const int command = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
                                        screen.x, screen.y, 0, Handle(), nullptr);
     DestroyMenu(menu);
-    if (command != kSaveImageCommand || !GetGameData())
+    if (command != kSaveImageCommand || !m_game)
         return;
-    const std::string path = ChooseBmpFile(*GetGameData(), GetParent(Handle()));
+    const std::string path = ChooseBmpFile(*m_game, GetParent(Handle()));
     if (!path.empty())
         SaveBitmapAsBmp(Widen(path), m_bitmap);
 }

@@ -4,6 +4,8 @@
 
 #include "ui/SubclassedWindow.h"
 
+class CGameData;
+
 class CScrollPictureWnd : public CSubclassedWindow {
 public:
     // Replaces the dialog's control with a visible picture window at its place.
@@ -12,6 +14,9 @@ public:
     void SetFitToPicture(bool fitWidth, bool fitHeight);
     // With the flag set, the mouse goes through the window to what lies under it.
     void SetPassMouse(bool pass) { m_passMouse = pass; }
+    // The store whose folder the "save as" command of the context menu starts in and keeps;
+    // without one the command does nothing.
+    void SetStore(CGameData* game) { m_game = game; }
     // The bitmap shown (not owned: the caller keeps and deletes it), or null.
     void SetBitmap(HBITMAP bitmap);
     HBITMAP Bitmap() const { return m_bitmap; }
@@ -47,4 +52,5 @@ private:
     bool m_fitWidth = false;
     bool m_fitHeight = false;
     bool m_passMouse = false;
+    CGameData* m_game = nullptr;
 };

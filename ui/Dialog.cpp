@@ -1,5 +1,6 @@
 #include "ui/Dialog.h"
 #include "ui/WinText.h"
+#include "ui/WindowFailure.h"
 
 #include <vector>
 
@@ -93,7 +94,6 @@ std::wstring CDialog::ItemText(int id) const
 }
 
 void CDialog::EnableItem(int id, bool enable) const { EnableWindow(Item(id), enable); }
-bool CDialog::IsItemEnabled(int id) const { return IsWindowEnabled(Item(id)); }
 void CDialog::CheckItem(int id, bool check) const { CheckDlgButton(m_hwnd, id, check ? BST_CHECKED : BST_UNCHECKED); }
 bool CDialog::IsItemChecked(int id) const { return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED; }
 
@@ -105,6 +105,23 @@ void CDialog::BindCommand(int id, int code, std::function<void()> handler)
 void CDialog::BindNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler)
 {
     m_notifyHandlers[{id, code}] = std::move(handler);
+}
+
+void CDialog::SetIcons(int iconId)
+{
+    const auto load = [iconId](int widthMetric, int heightMetric) {
+        return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+    };
+    m_bigIcon.Reset(load(SM_CXICON, SM_CYICON));
+    m_smallIcon.Reset(load(SM_CXSMICON, SM_CYSMICON));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+}
+
+void CDialog::FocusControl(HWND control) const
+{
+    SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 CDialog* CDialog::FromHandle(HWND dialog)
@@ -147,7 +164,18 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         dialog->PostNcDestroy(); // may delete the object: nothing of it is used after this
         return FALSE;
     }
-    return dialog->HandleMessage(message, wParam, lParam);
+    if (message == WM_INITDIALOG) {
+        // A window that could not be set up closes: what it would show is not there.
+        return CallGuarded(window, INT_PTR{FALSE}, [&]() -> INT_PTR {
+            try {
+                return dialog->HandleMessage(message, wParam, lParam);
+            } catch (...) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+                throw;
+            }
+        });
+    }
+    return CallGuarded(window, INT_PTR{FALSE}, [&] { return dialog->HandleMessage(message, wParam, lParam); });
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -212,6 +240,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
+    case WM_QUERYDRAGICON:
+        if (!m_bigIcon)
+            return FALSE;
+        SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(m_bigIcon.Get()));
+        return TRUE;
     default:
         if (OnMessage(message, wParam, lParam, result)) {
             SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);

@@ -7,6 +7,8 @@
 // (BindCommand, BindClick, BindNotify; see ui/Controls.h for an example). The virtual OnCommand
 // and OnNotify see every notification first, for what concerns all of them.
 
+#include "ui/Handles.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -32,15 +34,18 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
-    int TemplateId() const { return m_templateId; }
 
     void SetItemText(int id, std::string_view text) const;
     void SetItemText(int id, const wchar_t* text) const;
     std::wstring ItemText(int id) const;
     void EnableItem(int id, bool enable) const;
-    bool IsItemEnabled(int id) const;
     void CheckItem(int id, bool check) const;
     bool IsItemChecked(int id) const;
+    // Loads the icon resource in the window's two sizes and gives them to the window.
+    void SetIcons(int iconId);
+    HICON BigIcon() const { return m_bigIcon.Get(); }
+    // Moves the keyboard focus to a control as Tab would.
+    void FocusControl(HWND control) const;
 
     // Gives a keyboard message to the dialog it belongs to, if that is one of ours.
     static bool RouteDialogMessage(MSG& message);
@@ -91,6 +96,8 @@ private:
     bool m_modal = false;
     bool m_endModal = false;
     INT_PTR m_result = -1;
+    IconHandle m_bigIcon;
+    IconHandle m_smallIcon;
 };
 
 // A viewer: a modeless top-level dialog that deletes itself when its window is gone.

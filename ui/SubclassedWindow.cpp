@@ -1,5 +1,6 @@
 #include "ui/SubclassedWindow.h"
 #include "ui/Dialog.h"
+#include "ui/WindowFailure.h"
 
 #include <commctrl.h>
 
@@ -77,7 +78,6 @@ LRESULT CALLBACK CSubclassedWindow::SubclassProc(HWND window, UINT message, WPAR
         return DefSubclassProc(window, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (self->OnMessage(message, wParam, lParam, result))
-        return result;
-    return DefSubclassProc(window, message, wParam, lParam);
+    const bool handled = CallGuarded(window, false, [&] { return self->OnMessage(message, wParam, lParam, result); });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
 }

@@ -263,3 +263,18 @@ TEST(IconImages, WholeCellsOfWhateverBitmapThereIsAndNoneWithoutOne)
     EXPECT_TRUE(loaded->platform.errors.empty());
     EXPECT_TRUE(loaded->game->m_loaded);
 }
+
+TEST(ImageList, AStripHoldsTheCellsSideBySideAndOneMaskCellWhenEmpty)
+{
+    const Colour mask = Rgb(255, 0, 255);
+    ImageList list(3, 2, mask);
+    EXPECT_EQ(list.Strip().Width(), 3) << "one cell of the mask colour";
+    EXPECT_EQ(list.Strip().Pixel(2, 1), mask);
+    list.Add(Image(3, 2, Rgb(1, 1, 1)));
+    list.Add(Image(3, 2, Rgb(2, 2, 2)));
+    const Image strip = list.Strip();
+    ASSERT_EQ(strip.Width(), 6);
+    ASSERT_EQ(strip.Height(), 2);
+    EXPECT_EQ(strip.Pixel(2, 1), Rgb(1, 1, 1));
+    EXPECT_EQ(strip.Pixel(3, 0), Rgb(2, 2, 2)) << "the second cell begins at the cell width";
+}

@@ -89,6 +89,62 @@ TEST_F(CliRecords, ItemsInShortAndLongForms)
     EXPECT_EQ(Run("items 3").status, 2);
 }
 
+TEST_F(CliRecords, ItemsTakeTheItemListsFiltersAndSort)
+{
+    const Table all = Rows(Run("items").out);
+    auto column = [](const Table& table, size_t cell) {
+        std::vector<std::string> cells;
+        for (size_t row = 1; row < table.size(); ++row)
+            cells.push_back(table[row][cell]);
+        return cells;
+    };
+    // A checked list with nothing ticked lets no item through.
+    for (const char* option : {"--effects", "--resistances", "--properties"})
+        EXPECT_EQ(Rows(Run(std::string("items ") + option + " ''").out).size(), 1u) << option;
+
+    // Each filter keeps only rows that show what it asks for, and some of them.
+    Table rows = Rows(Run("items --type 3").out);
+    ASSERT_GT(rows.size(), 2u);
+    for (const std::string& type : column(rows, 2))
+        EXPECT_EQ(type, rows[1][2]);
+    rows = Rows(Run("items --properties 0,1").out);
+    ASSERT_GT(rows.size(), 2u);
+    for (size_t row = 1; row < rows.size(); ++row)
+        EXPECT_TRUE(!rows[row][12].empty() || !rows[row][13].empty()) << rows[row][1];
+    rows = Rows(Run("items --long --resistances 1,2,3,4,5,6,7,8,9,10,11,12,13").out);
+    ASSERT_GT(rows.size(), 2u);
+    for (size_t row = 1; row < rows.size(); ++row)
+        EXPECT_FALSE(rows[row][16].empty()) << rows[row][1];
+    rows = Rows(Run("items --skill 0 --effects 0,1,2,3,4,5,6,7").out);
+    ASSERT_GT(rows.size(), 1u);
+    for (size_t row = 1; row < rows.size(); ++row) {
+        EXPECT_EQ(rows[row][3], rows[1][3]);
+        EXPECT_FALSE(rows[row][17].empty());
+    }
+
+    // Sorted: the same rows, in order of the column's values.
+    rows = Rows(Run("items --sort 'to hit:desc'").out);
+    ASSERT_EQ(rows.size(), all.size());
+    std::vector<int> toHit;
+    for (const std::string& cell : column(rows, 7))
+        toHit.push_back(cell.empty() ? 0 : std::stoi(cell));
+    EXPECT_TRUE(std::is_sorted(toHit.rbegin(), toHit.rend()));
+    std::vector<std::string> ids = column(Rows(Run("items --sort 0").out), 0), sortedIds = column(all, 0);
+    std::sort(ids.begin(), ids.end());
+    std::sort(sortedIds.begin(), sortedIds.end());
+    EXPECT_EQ(ids, sortedIds);
+    // Equal values keep number order.
+    rows = Rows(Run("items --sort cursed").out);
+    for (size_t row = 2; row < rows.size(); ++row)
+        if (rows[row][13] == rows[row - 1][13]) {
+            EXPECT_LT(std::stoi(rows[row - 1][0]), std::stoi(rows[row][0]));
+        }
+
+    for (const char* wrong : {"--effects 8", "--effects 1,", "--resistances 0", "--properties x", "--type -1",
+                              "--sort nothing", "--sort name:up", "--skill"})
+        EXPECT_EQ(Run(std::string("items ") + wrong).status, 2) << wrong;
+}
+
 TEST_F(CliRecords, MonstersWithTheirAttacksAndLoot)
 {
     CliRun run = Run("monsters");

@@ -3,6 +3,7 @@
 #include "tests/TempFolder.h"
 #include "ui/Dialog.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -101,4 +102,67 @@ std::vector<HWND> DialogsBeside(HWND main)
         reinterpret_cast<LPARAM>(&windows));
     std::erase(windows, main);
     return windows;
+}
+
+std::vector<HWND> ThreadWindows(const std::function<bool(HWND)>& keep)
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::erase_if(windows, [&](HWND window) { return !keep(window); });
+    return windows;
+}
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+std::wstring Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void Click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+void Choose(HWND dialog, int id, int index)
+{
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::vector<std::wstring> ListEntries(HWND dialog, int id)
+{
+    std::vector<std::wstring> entries;
+    const int count = static_cast<int>(SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, i, 0);
+        std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+        SendDlgItemMessageW(dialog, id, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+int WindowWidth(HWND window)
+{
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place.right - place.left;
+}
+
+RECT ChildRect(HWND dialog, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }

@@ -53,5 +53,22 @@ void PumpMessages();
 // The program's dialogs of this thread other than main (the viewers it opened).
 std::vector<HWND> DialogsBeside(HWND main);
 
+// Top-level windows of this thread for which keep is true.
+std::vector<HWND> ThreadWindows(const std::function<bool(HWND)>& keep);
+
+// Controls of a dialog, read and driven as a user would.
+std::wstring WindowText(HWND window);
+std::wstring Text(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+// A button's click (BM_CLICK).
+void Click(HWND dialog, int id);
+// What a user's pick in a drop-down list sends: the selection, then CBN_SELENDOK.
+void Choose(HWND dialog, int id, int index);
+// The entries of a list box.
+std::vector<std::wstring> ListEntries(HWND dialog, int id);
+int WindowWidth(HWND window);
+// A control's rectangle in the dialog's client coordinates.
+RECT ChildRect(HWND dialog, int id);
+
 // A key press as the keyboard sends it, to the window that has the focus (or to window).
 void PressKey(HWND window, UINT key);

@@ -62,7 +62,7 @@ int Areas(Context& context)
     if (!context.args.empty())
         return UsageError("areas takes no arguments");
     for (int map = 0; map < 32; ++map)
-        PrintLine(FormatV(ResourceString(42), map, GetMapAreaName(map)));
+        PrintLine(FormatV(ResourceString(strings::kMapTitle), map, GetMapAreaName(map)));
     return kOk;
 }
 

@@ -1,17 +1,12 @@
 #include "tools/cli/Cli.h"
 
+#include "gamedata/Cp1252.h"
+
 #include <charconv>
 
 namespace cli {
 
 namespace {
-// Windows-1252 code points of bytes 0x80 to 0x9F; 0 where the code page leaves the byte undefined.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
 void AppendUtf8(std::string& out, unsigned code)
 {
     if (code < 0x80) {
@@ -32,9 +27,7 @@ std::string Utf8(std::string_view gameText)
     std::string out;
     out.reserve(gameText.size());
     for (char c : gameText) {
-        unsigned byte = static_cast<unsigned char>(c);
-        unsigned code = byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
-        AppendUtf8(out, code ? code : byte); // undefined bytes keep their own value
+        AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(c)));
     }
     return out;
 }

@@ -24,21 +24,6 @@ RECT DialogUnits(HWND dialog, int x, int y, int width, int height)
     return {place.left, place.top, place.left + place.right, place.top + place.bottom};
 }
 
-RECT ChildRect(HWND dialog, int id)
-{
-    RECT rect{};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::wstring Text(HWND window)
-{
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 struct Button {
     int id;
     RECT units; // x, y, width, height
@@ -78,7 +63,7 @@ TEST(MainWindow, TemplateHoldsTheSevenOwnerDrawnButtonsInPlace)
         EXPECT_EQ(got.top, want.top) << button.id;
         EXPECT_EQ(got.right - got.left, want.right - want.left) << button.id;
         EXPECT_EQ(got.bottom - got.top, want.bottom - want.top) << button.id;
-        EXPECT_EQ(Text(control), button.caption);
+        EXPECT_EQ(WindowText(control), button.caption);
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << button.id;
     }
     EXPECT_NE(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr);
@@ -155,12 +140,6 @@ protected:
     std::unique_ptr<CGameData> m_game;
 };
 
-int Width(HWND window)
-{
-    RECT place{};
-    GetWindowRect(window, &place);
-    return place.right - place.left;
-}
 } // namespace
 
 TEST_F(DecoratedMainWindow, TheMonsterPictureWidensTheRightColumnAndTheWindow)
@@ -168,19 +147,19 @@ TEST_F(DecoratedMainWindow, TheMonsterPictureWidensTheRightColumnAndTheWindow)
     CMainDlg plain;
     SetGameData(nullptr);
     ASSERT_TRUE(plain.Create(nullptr));
-    const int plainWidth = Width(plain.Handle());
-    const int plainButton = Width(GetDlgItem(plain.Handle(), IDC_MONSTER_VIEWER));
+    const int plainWidth = WindowWidth(plain.Handle());
+    const int plainButton = WindowWidth(GetDlgItem(plain.Handle(), IDC_MONSTER_VIEWER));
     DestroyWindow(plain.Handle());
     SetGameData(m_game.get());
 
     CMainDlg main;
     ASSERT_TRUE(main.Create(nullptr));
     HWND window = main.Handle();
-    const int button = Width(GetDlgItem(window, IDC_MONSTER_VIEWER));
+    const int button = WindowWidth(GetDlgItem(window, IDC_MONSTER_VIEWER));
     EXPECT_GT(button, plainButton);
-    EXPECT_EQ(Width(GetDlgItem(window, IDC_PIC_VIEWER)), button);
-    EXPECT_EQ(Width(GetDlgItem(window, IDC_SAVE_FILES_VIEWER)), button);
-    EXPECT_EQ(Width(window) - plainWidth, button - plainButton) << "the window grows as the button did";
+    EXPECT_EQ(WindowWidth(GetDlgItem(window, IDC_PIC_VIEWER)), button);
+    EXPECT_EQ(WindowWidth(GetDlgItem(window, IDC_SAVE_FILES_VIEWER)), button);
+    EXPECT_EQ(WindowWidth(window) - plainWidth, button - plainButton) << "the window grows as the button did";
     EXPECT_TRUE(m_platform.errors.empty()) << "every picture of the demo loads";
 
     // The main picture takes the place of the static control and the picture's size.

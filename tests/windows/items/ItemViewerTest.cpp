@@ -53,15 +53,6 @@ gamebuild::Installation ViewerInstallation()
     return installation;
 }
 
-std::wstring Text(HWND dialog, int id)
-{
-    HWND control = GetDlgItem(dialog, id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
-    text.resize(wcslen(text.c_str()));
-    return text;
-}
-
 int Selected(HWND dialog, int id) { return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0)); }
 
 // The item a name entry stands for; -1 when no name is selected.
@@ -88,12 +79,6 @@ std::wstring ComboText(HWND dialog, int id, int index)
     return text;
 }
 
-void Choose(HWND dialog, int id, int index)
-{
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, index, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 // The name entry of an item.
 int NameEntry(HWND dialog, int number)
 {
@@ -102,17 +87,6 @@ int NameEntry(HWND dialog, int number)
         if (SendDlgItemMessageW(dialog, IDC_ITEM_NAMES, CB_GETITEMDATA, i, 0) == number)
             return i;
     return -1;
-}
-
-void Click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-int WindowWidth(HWND window)
-{
-    RECT place{};
-    GetWindowRect(window, &place);
-    return place.right - place.left;
 }
 
 // The text colour the dialog gives a field, as it would paint it.
@@ -126,17 +100,6 @@ COLORREF FieldColour(HWND dialog, int id)
     return GetTextColor(dc.Get());
 }
 
-std::vector<std::wstring> ListEntries(HWND dialog, int id)
-{
-    std::vector<std::wstring> entries;
-    const int count = static_cast<int>(SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[128] = {};
-        SendDlgItemMessageW(dialog, id, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
 
 std::wstring TipText(HWND tip, int tool, HWND dialog)
 {
@@ -415,17 +378,9 @@ TEST_F(ItemViewer, TheMainWindowOpensSeveralViewers)
     HWND button = GetDlgItem(main.Handle(), IDC_ITEM_VIEWER);
     EXPECT_TRUE(IsWindowEnabled(button));
     auto viewers = [] {
-        std::vector<HWND> found;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM list) {
-                auto* dialog = dynamic_cast<CItemViewerDlg*>(CDialog::FromHandle(window));
-                if (dialog && IsWindowVisible(window))
-                    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
+        return ThreadWindows([](HWND window) {
+            return dynamic_cast<CItemViewerDlg*>(CDialog::FromHandle(window)) && IsWindowVisible(window);
+        });
     };
     SendMessageW(button, BM_CLICK, 0, 0);
     SendMessageW(button, BM_CLICK, 0, 0);

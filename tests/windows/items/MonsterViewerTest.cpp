@@ -89,14 +89,8 @@ protected:
 
     HWND Root() const { return GetAncestor(m_viewer->Handle(), GA_ROOT); }
     HWND Item(int id) const { return m_viewer->Item(id); }
-    void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-    // What a user's pick in a drop-down list sends.
-    void Choose(int combo, int index) const
-    {
-        SendMessageW(Item(combo), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(m_viewer->Handle(), WM_COMMAND, MAKEWPARAM(combo, CBN_SELENDOK),
-                     reinterpret_cast<LPARAM>(Item(combo)));
-    }
+    void Click(int id) const { ::Click(m_viewer->Handle(), id); }
+    void Choose(int combo, int index) const { ::Choose(m_viewer->Handle(), combo, index); }
     void Tick() const { SendMessageW(m_viewer->Handle(), WM_TIMER, CMonsterViewerDlg::kFrameTimer, 0); }
     // The four frame buttons' states as "previous stop next play", 1 for enabled.
     std::string Buttons() const
@@ -126,12 +120,7 @@ protected:
         }
         SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     }
-    std::wstring Text(int id) const
-    {
-        wchar_t text[512] = {};
-        GetWindowTextW(Item(id), text, 512);
-        return text;
-    }
+    std::wstring Text(int id) const { return ::Text(m_viewer->Handle(), id); }
 
     TempFolder m_folder;
     CapturingPlatform m_platform;
@@ -285,7 +274,7 @@ TEST_F(MonsterViewer, HelpButtonsShowTheirTextUntilTheTimerOrAClick)
     tool.uId = 3;
     tool.lpszText = text;
     SendMessageW(help.Handle(), TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_EQ(Narrow(text), ResourceString(3));
+    EXPECT_EQ(Narrow(text), ResourceString(strings::kHelpSpecialAttack));
     SendMessageW(m_viewer->Handle(), WM_TIMER, CHelpTip::kTimer, 0);
     EXPECT_EQ(help.ShownTool(), 0);
     EXPECT_FALSE(IsWindowVisible(help.Handle()));
@@ -385,19 +374,10 @@ TEST_F(MonsterViewer, TheMainWindowsButtonOpensAViewerEachTime)
     ASSERT_TRUE(main.Create(nullptr));
     HWND button = GetDlgItem(main.Handle(), IDC_MONSTER_VIEWER);
     EXPECT_TRUE(IsWindowEnabled(button));
-    auto count = [] {
-        int viewers = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM found) {
-                wchar_t caption[64] = {};
-                GetWindowTextW(window, caption, 64);
-                if (std::wstring(caption) == L"Wizardry VII Monster Viewer" && IsWindowVisible(window))
-                    ++*reinterpret_cast<int*>(found);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&viewers));
-        return viewers;
+    const auto isViewer = [](HWND window) { return WindowText(window) == L"Wizardry VII Monster Viewer"; };
+    auto count = [&] {
+        return static_cast<int>(
+            ThreadWindows([&](HWND window) { return isViewer(window) && IsWindowVisible(window); }).size());
     };
     const int before = count();
     SendMessageW(button, BM_CLICK, 0, 0);
@@ -405,14 +385,6 @@ TEST_F(MonsterViewer, TheMainWindowsButtonOpensAViewerEachTime)
     EXPECT_EQ(count(), before + 2);
     DestroyWindow(main.Handle());
     // The viewers stay until closed; close the two opened here.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM keep) {
-            wchar_t caption[64] = {};
-            GetWindowTextW(window, caption, 64);
-            if (std::wstring(caption) == L"Wizardry VII Monster Viewer" && window != reinterpret_cast<HWND>(keep))
-                DestroyWindow(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(Root()));
+    for (HWND viewer : ThreadWindows([&](HWND window) { return isViewer(window) && window != Root(); }))
+        DestroyWindow(viewer);
 }

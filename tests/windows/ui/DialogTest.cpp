@@ -1,13 +1,19 @@
 // The dialog base: viewers delete themselves, Enter does nothing in them, Escape closes them;
-// keyboard navigation reaches modeless windows while a modal one runs.
+// keyboard navigation reaches modeless windows while a modal one runs; bound handlers get their
+// control's notifications, and what they throw is reported once without ending the program.
 
 #include "res/resource.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "ui/CImageButton.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/WindowFailure.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,7 +26,86 @@ private:
     bool* m_deleted;
 };
 
+// A window whose About button's handler fails every other time, and whose list's double click
+// answers 7.
+class FailingDialog : public CDialog {
+public:
+    FailingDialog() : CDialog(IDD_MAIN) {}
+    int clicks = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        BindClick(IDC_ABOUT, [this] {
+            if (++clicks % 2)
+                throw std::runtime_error("the disk went away");
+        });
+        BindNotify(IDC_ABOUT, NM_DBLCLK, [](NMHDR&) { return LRESULT{7}; });
+        return TRUE;
+    }
+};
+
+class ViewerFailingAtStart : public CViewerDialog {
+public:
+    explicit ViewerFailingAtStart(bool* deleted) : CViewerDialog(IDD_MAIN), m_deleted(deleted) {}
+    ~ViewerFailingAtStart() override { *m_deleted = true; }
+
+protected:
+    BOOL OnInitDialog() override { throw std::bad_alloc(); }
+
+private:
+    bool* m_deleted;
+};
+
+// Captures what the window layer reports for the length of a test.
+class CapturedFailures {
+public:
+    CapturedFailures()
+    {
+        SetWindowFailureReporter([this](const std::string& text) { texts.push_back(text); });
+    }
+    ~CapturedFailures() { SetWindowFailureReporter(nullptr); }
+    std::vector<std::string> texts;
+};
+
+void ClickAbout(const CDialog& dialog)
+{
+    SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(dialog.Item(IDC_ABOUT)));
+}
+
 } // namespace
+
+TEST(DialogHandlers, AThrowingHandlerIsReportedOnceAndTheWindowGoesOn)
+{
+    CapturedFailures failures;
+    FailingDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    ClickAbout(dialog);
+    ASSERT_EQ(failures.texts.size(), 1u);
+    EXPECT_NE(failures.texts[0].find("the disk went away"), std::string::npos) << failures.texts[0];
+    EXPECT_TRUE(IsWindow(dialog.Handle()));
+
+    ClickAbout(dialog);
+    EXPECT_EQ(dialog.clicks, 2) << "the handler still runs";
+    EXPECT_EQ(failures.texts.size(), 1u) << "a handler that succeeds reports nothing";
+
+    NMHDR header{dialog.Item(IDC_ABOUT), IDC_ABOUT, static_cast<UINT>(NM_DBLCLK)};
+    EXPECT_TRUE(SendMessageW(dialog.Handle(), WM_NOTIFY, IDC_ABOUT, reinterpret_cast<LPARAM>(&header)));
+    EXPECT_EQ(GetWindowLongPtrW(dialog.Handle(), DWLP_MSGRESULT), 7) << "the notify handler's result";
+    DestroyWindow(dialog.Handle());
+}
+
+TEST(DialogHandlers, AViewerThatFailsToStartClosesAndDeletesItself)
+{
+    CapturedFailures failures;
+    bool deleted = false;
+    ViewerFailingAtStart* viewer = CViewerDialog::Open<ViewerFailingAtStart>(&deleted);
+    ASSERT_NE(viewer, nullptr);
+    PumpMessages();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(failures.texts.size(), 1u);
+}
 
 TEST(ViewerDialog, EscapeDestroysItAndTheObjectDeletesItself)
 {

@@ -1,4 +1,4 @@
-#include "items/MonsterView.h"
+#include "items/MonsterViewerContent.h"
 
 #include "gamedata/CGameData.h"
 #include "gamedata/Format.h"
@@ -6,14 +6,15 @@
 
 #include <algorithm>
 
-std::optional<MonsterView> DescribeMonster(const CGameData& game, int number)
+std::optional<MonsterViewerFields> MonsterViewerFieldsOf(const CGameData& game, int number)
 {
     const uint8_t* bytes = game.GetMonster(number);
     if (!bytes)
         return std::nullopt;
     const MonsterRecord monster(bytes);
-    MonsterView view;
+    MonsterViewerFields view;
     view.number = Format("%i", number);
+    view.name = MonsterDisplayName(monster);
     view.unidentified = MonsterUnidentifiedText(monster);
     view.type = MonsterTypeText(game, monster);
     view.alliance = MonsterAllianceText(game, monster);
@@ -42,7 +43,7 @@ std::optional<MonsterView> DescribeMonster(const CGameData& game, int number)
     view.spellChance = MonsterSpellChanceText(monster);
     view.castLevel = MonsterCastLevelText(monster);
     for (int k = 1; k <= MonsterRecord::kAttacks; ++k) {
-        AttackView& attack = view.attacks[static_cast<size_t>(k - 1)];
+        MonsterAttackFields& attack = view.attacks[static_cast<size_t>(k - 1)];
         attack.range = AttackRangeText(monster, k);
         attack.manner = AttackMannerText(game, monster, k);
         attack.damage = AttackDamageText(monster, k);

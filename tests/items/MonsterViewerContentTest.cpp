@@ -2,16 +2,16 @@
 // and the rules of its picture player.
 
 #include "items/FramePlayer.h"
-#include "items/MonsterView.h"
+#include "items/MonsterViewerContent.h"
 #include "tests/items/RecordFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class MonsterViewContent : public ::testing::Test {
+class MonsterViewerContent : public ::testing::Test {
 protected:
-    MonsterViewContent()
+    MonsterViewerContent()
     {
         for (int i = 0; i < 6; ++i) {
             Record item(72, 0);
@@ -50,16 +50,17 @@ LootRow ItemRow(int first, int alternatives)
 
 } // namespace
 
-TEST_F(MonsterViewContent, OnlyMonstersOfTheStoreAreDescribed)
+TEST_F(MonsterViewerContent, OnlyMonstersOfTheStoreAreDescribed)
 {
     AddMonster("Orc", 0);
     AddMonster("", 0, 250);
-    EXPECT_FALSE(DescribeMonster(game, -1));
-    EXPECT_FALSE(DescribeMonster(game, 2));
+    EXPECT_FALSE(MonsterViewerFieldsOf(game, -1));
+    EXPECT_FALSE(MonsterViewerFieldsOf(game, 2));
 
-    std::optional<MonsterView> view = DescribeMonster(game, 1);
+    std::optional<MonsterViewerFields> view = MonsterViewerFieldsOf(game, 1);
     ASSERT_TRUE(view);
     EXPECT_EQ(view->number, "1");
+    EXPECT_EQ(view->name, "?Unknown Monster?") << "named as the selection lists name it";
     EXPECT_EQ(view->strength, "250") << "attributes are unsigned";
     EXPECT_TRUE(view->loot.empty()) << "an empty loot record shows no EMPTY row here";
     EXPECT_EQ(view->resistances.size(), 13u);
@@ -68,7 +69,7 @@ TEST_F(MonsterViewContent, OnlyMonstersOfTheStoreAreDescribed)
     EXPECT_EQ(MonsterNames(game), (std::vector<std::string>{"Orc", "?Unknown Monster?"}));
 }
 
-TEST_F(MonsterViewContent, AMonsterShowsItsLootRecordWithTheItemRangesOffered)
+TEST_F(MonsterViewerContent, AMonsterShowsItsLootRecordWithTheItemRangesOffered)
 {
     // Loot record 3, entry 0: items 1 to 3 (kind 2, 40 %); entry 1: 10 to 20 gold.
     Record entries(12, 0);
@@ -76,14 +77,14 @@ TEST_F(MonsterViewContent, AMonsterShowsItsLootRecordWithTheItemRangesOffered)
     std::copy(entries.begin(), entries.end(), store.game.m_lootTable.begin() + 54 * 3);
     AddMonster("Orc", 3);
 
-    std::vector<LootRow> loot = DescribeMonster(game, 0)->loot;
+    std::vector<LootRow> loot = MonsterViewerFieldsOf(game, 0)->loot;
     ASSERT_EQ(loot.size(), 2u);
     EXPECT_EQ(loot[0].text, "Item 1");
     EXPECT_EQ(loot[0].choices.size(), 3u);
     EXPECT_EQ(loot[1].text, "10-20 gp");
 }
 
-TEST_F(MonsterViewContent, ALootRowOpensTheAlternativeItShows)
+TEST_F(MonsterViewerContent, ALootRowOpensTheAlternativeItShows)
 {
     EXPECT_EQ(LootRowItem(game, ItemRow(2, 0), 0), 2);
     EXPECT_EQ(LootRowItem(game, ItemRow(2, 0), 3), 2) << "a row without alternatives has no choice";

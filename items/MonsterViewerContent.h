@@ -12,7 +12,7 @@
 
 class CGameData;
 
-struct AttackView {
+struct MonsterAttackFields {
     std::string range;
     std::string manner;
     std::string damage;
@@ -21,8 +21,9 @@ struct AttackView {
     std::vector<IconEntry> effects;
 };
 
-struct MonsterView {
+struct MonsterViewerFields {
     std::string number;
+    std::string name; // as the selection lists show it
     std::string unidentified;
     std::string type;
     std::string alliance;
@@ -50,12 +51,12 @@ struct MonsterView {
     std::vector<std::string> spells;
     std::string spellChance;
     std::string castLevel;
-    std::array<AttackView, 3> attacks;
+    std::array<MonsterAttackFields, 3> attacks;
     std::vector<LootRow> loot; // without the "EMPTY" row
 };
 
 // Monster number's fields; nullopt when the store has no such monster.
-std::optional<MonsterView> DescribeMonster(const CGameData& game, int number);
+std::optional<MonsterViewerFields> MonsterViewerFieldsOf(const CGameData& game, int number);
 
 // The names the selection lists offer, by monster number; "?Unknown Monster?" for an empty name.
 std::vector<std::string> MonsterNames(const CGameData& game);

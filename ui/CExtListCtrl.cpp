@@ -1,0 +1,371 @@
+#include "ui/CExtListCtrl.h"
+
+#include "ui/MappedBitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwchar>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kHeaderTextMargin = 12; // both sides of a header item's text
+constexpr int kHeaderImageMargin = 6;
+constexpr WPARAM kCopyKeyNumpad = 99;
+
+int StateImageOf(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+public:
+    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~WaitCursor() { SetCursor(m_previous); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};
+
+} // namespace
+
+CExtListCtrl::CExtListCtrl()
+    : m_ascending(LoadMappedBitmap(kAscendingBitmap, kArtMaskColour, GetSysColor(COLOR_3DFACE))),
+      m_descending(LoadMappedBitmap(kDescendingBitmap, kArtMaskColour, GetSysColor(COLOR_3DFACE)))
+{
+}
+
+CExtListCtrl::~CExtListCtrl() { DetachParent(); }
+
+bool CExtListCtrl::AttachToDialog(HWND dialog, int id)
+{
+    if (!Attach(GetDlgItem(dialog, id)))
+        return false;
+    // The list's own notifications go to its parent: watch them there.
+    m_parent = dialog;
+    SetWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void CExtListCtrl::DetachParent()
+{
+    if (m_parent)
+        RemoveWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this));
+    m_parent = nullptr;
+}
+
+LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<CExtListCtrl*>(data);
+    if (message == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == self->Handle()) {
+            if (header->code == LVN_COLUMNCLICK)
+                self->OnColumnClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
+            else if (header->code == LVN_ITEMCHANGED)
+                self->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+        }
+    } else if (message == WM_NCDESTROY) {
+        self->DetachParent();
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+int CExtListCtrl::RowCount() const { return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0)); }
+
+int CExtListCtrl::ColumnCount() const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::wstring CExtListCtrl::CellText(int row, int column) const
+{
+    std::wstring text(kMaxCellText + 1, L'\0');
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = kMaxCellText + 1;
+    const LRESULT length = SendMessageW(Handle(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                        reinterpret_cast<LPARAM>(&item));
+    text.resize(static_cast<size_t>(std::clamp<LRESULT>(length, 0, kMaxCellText)));
+    return text;
+}
+
+std::wstring CExtListCtrl::HeaderText(int column) const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    wchar_t text[kMaxCellText + 1] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = kMaxCellText + 1;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void CExtListCtrl::OnColumnClick(int column)
+{
+    if (column == m_sortColumn) {
+        m_sortState = (m_sortState + 1) % 3; // ascending, descending, unsorted
+    } else {
+        if (m_sortColumn >= 0)
+            ShowSortArrow(m_sortColumn, kUnsorted);
+        m_sortColumn = column;
+        m_sortState = kAscending;
+    }
+    Sort();
+    ShowSortArrow(column, m_sortState);
+}
+
+void CExtListCtrl::Sort()
+{
+    if (m_sortState == kUnsorted || !Handle())
+        return;
+    WaitCursor wait;
+    if (m_sortCallback) {
+        SendMessageW(Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
+                     reinterpret_cast<LPARAM>(+[](LPARAM first, LPARAM second, LPARAM self) -> int {
+                         auto* list = reinterpret_cast<CExtListCtrl*>(self);
+                         return list->m_sortCallback(first, second, list->m_sortColumn, list->m_sortState);
+                     }));
+        return;
+    }
+    // The texts are read before the sort and the rows carry their old position meanwhile; their
+    // own item data is put back afterwards.
+    struct Snapshot {
+        std::vector<std::wstring> texts;
+        bool descending;
+    } snapshot{{}, m_sortState == kDescending};
+    const int rows = RowCount();
+    std::vector<LPARAM> data(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        data[static_cast<size_t>(row)] = item.lParam;
+        snapshot.texts.push_back(CellText(row, m_sortColumn));
+        item.lParam = row;
+        SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&snapshot),
+                 reinterpret_cast<LPARAM>(+[](LPARAM first, LPARAM second, LPARAM context) -> int {
+                     const auto* taken = reinterpret_cast<const Snapshot*>(context);
+                     const int order = _wcsicmp(taken->texts[static_cast<size_t>(first)].c_str(),
+                                                taken->texts[static_cast<size_t>(second)].c_str());
+                     return taken->descending ? -order : order;
+                 }));
+    for (int row = 0; row < rows; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        if (item.lParam >= 0 && item.lParam < rows) {
+            item.lParam = data[static_cast<size_t>(item.lParam)];
+            SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+}
+
+void CExtListCtrl::ShowSortArrow(int column, int state) const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item)))
+        return;
+    item.mask = HDI_FORMAT | HDI_BITMAP;
+    if (state == kUnsorted) {
+        item.fmt &= ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
+        item.hbm = nullptr;
+    } else {
+        item.fmt |= HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
+        item.hbm = ArrowBitmap(state);
+    }
+    SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+}
+
+int CExtListCtrl::HeaderWidth(int column) const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    int width = kHeaderTextMargin;
+    if (item.fmt & HDF_STRING) {
+        const std::wstring text = HeaderText(column);
+        width += static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    int imageWidth = 0, imageHeight = 0;
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(header, HDM_GETIMAGELIST, 0, 0));
+    if ((item.fmt & HDF_IMAGE) && images && ImageList_GetIconSize(images, &imageWidth, &imageHeight))
+        width += imageWidth + kHeaderImageMargin;
+    if (item.fmt & HDF_BITMAP) {
+        BITMAP bitmap{};
+        if (GetObjectW(m_ascending.Get(), sizeof bitmap, &bitmap))
+            width += bitmap.bmWidth + kHeaderImageMargin;
+    }
+    return width;
+}
+
+void CExtListCtrl::AutoSizeColumns(int width, bool holdRedraw)
+{
+    if (holdRedraw)
+        SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+        if (width) {
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+            continue;
+        }
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
+        const int contents = static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, HeaderWidth(column)));
+    }
+    if (holdRedraw) {
+        SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
+}
+
+std::wstring CExtListCtrl::ClipboardText() const
+{
+    std::vector<int> rows;
+    for (int row = -1; (row = static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                             LVNI_SELECTED))) >= 0;)
+        rows.push_back(row);
+    if (rows.empty())
+        for (int row = 0, count = RowCount(); row < count; ++row)
+            rows.push_back(row);
+    std::wstring text;
+    if (rows.empty())
+        return text;
+    const int columns = ColumnCount();
+    auto line = [&](auto cell) {
+        for (int column = 0; column < columns; ++column) {
+            if (column)
+                text += L'\t';
+            text += cell(column);
+        }
+        text += L"\r\n";
+    };
+    if (rows.size() >= 2)
+        line([&](int column) { return HeaderText(column); });
+    for (int row : rows)
+        line([&](int column) { return CellText(row, column); });
+    return text;
+}
+
+void CExtListCtrl::CopyToClipboard() const
+{
+    WaitCursor wait;
+    const std::wstring text = ClipboardText();
+    if (text.empty())
+        return;
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, text.c_str(), bytes);
+        GlobalUnlock(memory);
+    }
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        return;
+    }
+    if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory))
+        GlobalFree(memory); // the clipboard did not take it
+    CloseClipboard();
+}
+
+void CExtListCtrl::SetStateImageList(HIMAGELIST images)
+{
+    SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(images));
+    m_stateImageCount = images ? ImageList_GetImageCount(images) : 0;
+}
+
+int CExtListCtrl::AskOwner(int row, int oldImage, int newImage) const
+{
+    NMEXTLISTSTATEIMAGE notice{};
+    notice.header.hwndFrom = Handle();
+    notice.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(Handle()));
+    notice.header.code = static_cast<UINT>(ELN_STATEIMAGECHANGING);
+    notice.item = row;
+    notice.oldImage = oldImage;
+    notice.newImage = newImage;
+    SendMessageW(GetParent(Handle()), WM_NOTIFY, notice.header.idFrom, reinterpret_cast<LPARAM>(&notice));
+    return notice.newImage;
+}
+
+void CExtListCtrl::SetStateImage(int row, int image)
+{
+    const bool was = std::exchange(m_settingStateImages, true);
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(image));
+    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    m_settingStateImages = was;
+}
+
+void CExtListCtrl::OnItemChanged(const NMLISTVIEW& change)
+{
+    if (!(change.uChanged & LVIF_STATE) || change.iItem < 0)
+        return;
+    const int oldImage = StateImageOf(change.uOldState), newImage = StateImageOf(change.uNewState);
+    if (oldImage == newImage)
+        return;
+    const int row = change.iItem;
+    const int answer = AskOwner(row, oldImage, newImage);
+    if (answer != newImage)
+        SetStateImage(row, answer);
+    if (m_settingStateImages)
+        return;
+    if (!(SendMessageW(Handle(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED))
+        return;
+    for (int other = -1; (other = static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM,
+                                                                static_cast<WPARAM>(other), LVNI_SELECTED))) >= 0;)
+        if (other != row)
+            SetStateImage(other, newImage);
+}
+
+bool CExtListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    switch (message) {
+    case WM_KEYDOWN:
+        if (control && (wParam == 'C' || wParam == VK_INSERT || wParam == kCopyKeyNumpad)) {
+            CopyToClipboard();
+        } else if (wParam == 'A' && GetKeyState(VK_LCONTROL) < 0 &&
+                   !(GetWindowLongPtrW(Handle(), GWL_STYLE) & LVS_SINGLESEL)) {
+            LVITEMW item{};
+            item.stateMask = LVIS_SELECTED;
+            item.state = LVIS_SELECTED;
+            SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        } else if (control && wParam == VK_SPACE) {
+            const int focused = static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                                              LVNI_FOCUSED));
+            if (focused >= 0) {
+                LVITEMW item{};
+                item.stateMask = LVIS_SELECTED;
+                item.state = SendMessageW(Handle(), LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) ^
+                             LVIS_SELECTED;
+                SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&item));
+            }
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_CHAR:
+        // The character of Ctrl+Space: its key-down did the work.
+        if (control && wParam == L' ') {
+            result = 0;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
