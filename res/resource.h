@@ -20,6 +20,26 @@
 #define IDC_ABOUT 1222
 #define IDC_PIC_VIEWER 1242
 
+// World Info (template 151), its map window (153) and the items of a map cell (154).
+#define IDD_WORLD_INFO 151
+#define IDD_WORLD_MAP 153
+#define IDD_CELL_ITEMS 154
+#define IDB_ALLIANCES 244
+#define IDC_WORLD_MAP_NAME 1147
+#define IDC_WORLD_COORDINATES 1148
+#define IDC_WORLD_FACING 1149
+#define IDC_WORLD_ITEM_TOTAL 1150
+#define IDC_WORLD_AVAILABILITY 1151
+#define IDC_WORLD_STATUS 1152
+#define IDC_WORLD_VIEW_PARTY 1222
+#define IDC_WORLD_VIEW_ITEM 1223
+#define IDC_WORLD_ITEMS 1290
+#define IDC_WORLD_ALLIANCES 1291
+#define IDC_WORLD_NPCS 1293
+#define IDC_WORLD_OFFERS 1294
+#define IDC_WORLD_NOTICEABLE 1295
+#define IDC_WORLD_MAP_PICTURE 1182
+
 // Item Viewer (template 102); its icon and the bitmap of its help buttons are both 139.
 #define IDD_ITEM_VIEWER 102
 #define IDI_ITEM_VIEWER 139
@@ -266,7 +286,6 @@
 #define IDD_CHAR_NPCS 152
 #define IDI_SAVE_VIEWER 142
 #define IDB_SPELL_SCHOOLS 151
-#define IDB_ALLIANCES 244
 #define IDC_SAVE_PATH 1252
 #define IDC_SAVE_KIND 1286
 #define IDC_SAVE_COUNT 1253

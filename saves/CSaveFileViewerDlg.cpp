@@ -1,4 +1,5 @@
 #include "saves/CSaveFileViewerDlg.h"
+#include "saves/CWorldInfoDlg.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/ResourceStrings.h"
 #include "res/resource.h"
@@ -91,11 +92,6 @@ void AddNameValueColumns(const CListView& list)
 
 } // namespace
 
-CSaveFileViewerDlg::WorldOpener& CSaveFileViewerDlg::WorldOpenerSlot()
-{
-    static WorldOpener opener;
-    return opener;
-}
 
 CSaveFileViewerDlg::CSaveFileViewerDlg() : CViewerDialog(IDD_SAVE_VIEWER)
 {
@@ -464,7 +460,7 @@ void CSaveFileViewerDlg::UpdateButtons()
     const bool loaded = m_save.Kind() != SaveFileKind::NotRecognised;
     for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
         CControl(window, id).Enable(loaded);
-    CControl(window, IDC_SAVE_WORLD).Enable(m_save.Kind() == SaveFileKind::Save && WorldOpenerSlot());
+    CControl(window, IDC_SAVE_WORLD).Enable(m_save.Kind() == SaveFileKind::Save);
 }
 
 void CSaveFileViewerDlg::SetOption(uint32_t bit, bool on) { m_options = on ? m_options | bit : m_options & ~bit; }
@@ -522,8 +518,8 @@ void CSaveFileViewerDlg::BindControls()
     for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
         BindClick(id, [this, id] { OpenCharacterDialog(id); });
     BindClick(IDC_SAVE_WORLD, [this] {
-        if (m_save.Kind() == SaveFileKind::Save && WorldOpenerSlot())
-            WorldOpenerSlot()(Handle(), m_path);
+        if (m_save.Kind() == SaveFileKind::Save)
+            CWorldInfoDlg::ShowModal(Handle(), m_path);
     });
 }
 

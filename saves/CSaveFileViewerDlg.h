@@ -39,10 +39,6 @@ public:
     // The character shown, or null.
     const SavedCharacter* Shown() const;
 
-    // What "&World..." opens, modal, for the file loaded last; without one the button stays off.
-    using WorldOpener = std::function<void(HWND owner, const std::string& path)>;
-    static void SetWorldOpener(WorldOpener opener) { WorldOpenerSlot() = std::move(opener); }
-
     // Where the load messages go (the store's error box unless replaced), and what "&Open
     // file..." asks for a path (the store's open dialog unless replaced).
     void SetReporter(std::function<void(const std::string&)> report) { m_report = std::move(report); }
@@ -64,7 +60,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    static WorldOpener& WorldOpenerSlot();
     void BindControls();
     void PrepareLists();
     void PrepareSpellTree();

@@ -96,3 +96,5 @@ WorldMapView BuildWorldMap(const WorldState& world, const WorldItemList& list, i
                 {place.quadrant, place.x, place.y, noticeable ? worldmap::kNoticeableIcon : place.icon});
     return view;
 }
+
+std::string WorldMapTitle(int map) { return Format("World Map: {%.2i} %s", map, AreaNameOf(map)); }

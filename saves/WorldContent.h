@@ -79,5 +79,8 @@ constexpr int kNoticeableIcon = 38;
 constexpr int kMapWindowIcon = 124;
 } // namespace worldmap
 
+// The map window's caption: "World Map: {%.2i} %s" with the map's number and area name.
+std::string WorldMapTitle(int map);
+
 // chosenRow: a row of the world-item list, or -1. noticeable: "Use noticeable icons".
 WorldMapView BuildWorldMap(const WorldState& world, const WorldItemList& list, int map, int chosenRow, bool noticeable);

@@ -273,6 +273,9 @@ SaveWorld World(const Installation& demo, int progress)
         world.items[i].quadrant = static_cast<uint8_t>(world.quadrant);
         world.items[i].x = static_cast<uint8_t>(world.x), world.items[i].y = static_cast<uint8_t>(world.y);
     }
+    // And a few more lie elsewhere on the party's map.
+    for (int i : {14, 19, 23})
+        world.items[i].map = static_cast<uint8_t>(world.map);
     world.availabilityStep = static_cast<uint8_t>(2 + progress);
     world.alliances = {25, -12, 0, 48, -70, 10, 5, static_cast<int8_t>(-5 - 10 * progress)};
     for (const Npc& npc : kNpcs)

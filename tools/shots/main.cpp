@@ -21,6 +21,7 @@
 #include "saves/CCharNpcsDlg.h"
 #include "saves/CCharProfessionsDlg.h"
 #include "saves/CSaveFileViewerDlg.h"
+#include "saves/CWorldInfoDlg.h"
 
 #include <windows.h>
 
@@ -218,6 +219,50 @@ int ShowCharacterDialog(const CGameData& game, int chosen)
     return 0;
 }
 
+// World Info on the demo's first save, with an NPC chosen that holds and offers items and gold.
+int ShowWorldInfo(const CGameData& game, int chosen)
+{
+    CWorldInfoDlg dialog(DemoSavePath(game));
+    AfterShown([&dialog, &game, chosen] {
+        const std::vector<NpcEntry> entries = BuildNpcEntries(game);
+        size_t entry = chosen >= 0 ? static_cast<size_t>(chosen) : 0;
+        for (size_t i = 0; chosen < 0 && i < entries.size(); ++i) {
+            const Offers offers = BuildOffers(game, dialog.World(), entries[i].data);
+            if (offers.rows.size() >= 4 && offers.rows.front().data >= 0 && !offers.status.empty()) {
+                entry = i;
+                break;
+            }
+        }
+        const HWND npcs = GetDlgItem(dialog.Handle(), IDC_WORLD_NPCS);
+        SendMessageW(npcs, CB_SETCURSEL, entry, 0);
+        SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_WORLD_NPCS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(npcs));
+        LVITEMW selected{};
+        selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendDlgItemMessageW(dialog.Handle(), IDC_WORLD_ITEMS, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+        SetFocus(GetDlgItem(dialog.Handle(), IDC_WORLD_ITEMS));
+    });
+    dialog.DoModal(nullptr);
+    return 0;
+}
+
+// The map of the party's map on the demo's first save: the party, every item there marked, the
+// first of them chosen. World Info itself stays hidden.
+int ShowWorldMap(const CGameData& game, int)
+{
+    CWorldInfoDlg dialog(DemoSavePath(game));
+    if (!dialog.Create(nullptr))
+        return 1;
+    ShowWindow(dialog.Handle(), SW_HIDE);
+    const int map = dialog.World().position ? dialog.World().position->map : 0;
+    int row = -1;
+    const std::vector<ItemPlace>& places = dialog.WorldItems().places;
+    for (size_t i = 0; row < 0 && i < places.size(); ++i)
+        if (places[i].map == map)
+            row = static_cast<int>(i);
+    dialog.ShowMap(map, row);
+    return 0;
+}
+
 struct ShotCase {
     const wchar_t* name;
     int (*show)(const CGameData& game, int record); // record -1: the case's own choice
@@ -235,6 +280,8 @@ constexpr ShotCase kCases[] = {
     {L"save-professions", ShowCharacterDialog<CCharProfessionsDlg>},
     {L"save-items", ShowCharacterDialog<CCharItemsDlg>},
     {L"save-npcs", ShowCharacterDialog<CCharNpcsDlg>},
+    {L"world", ShowWorldInfo},
+    {L"worldmap", ShowWorldMap},
 };
 
 bool WriteCaseNames(const wchar_t* path)

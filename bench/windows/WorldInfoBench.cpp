@@ -1,0 +1,240 @@
+// world_info_bench FOLDER [RUNS]: how long World Info takes, under Wine, on the first save of the
+// demo installation in FOLDER: opening it (made, filled and painted) beside its bare template
+// (Wine's floor for a window of that many controls), choosing an NPC, opening the map of the
+// party's map with every item marked (until it is shown and painted), and a click on a map cell
+// where items lie (the list of that cell's items shown and painted). Prints the median and the
+// slowest run of each in milliseconds. Run it with build/windows/wine-run.sh.
+
+#include "app/WinPlatform.h"
+#include "gamedata/CGameData.h"
+#include "res/resource.h"
+#include "saves/CCellItemsDlg.h"
+#include "saves/CWorldInfoDlg.h"
+#include "saves/CWorldMapDlg.h"
+#include "ui/ImageLists.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The store of the installation, without the registry.
+class BenchPlatform : public WinPlatform {
+public:
+    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    std::optional<std::string> ReadSetting(const char* name) override
+    {
+        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
+    }
+    void WriteSetting(const char*, const std::string&) override {}
+    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+
+private:
+    std::string m_folder;
+};
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+double Between(LARGE_INTEGER start, LARGE_INTEGER end)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Milliseconds(const std::function<void()>& action)
+{
+    const LARGE_INTEGER start = Now();
+    action();
+    return Between(start, Now());
+}
+
+void Report(const char* what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
+                times.back(), times.size());
+}
+
+void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+// The open dialog of the kind T, or null.
+template <typename T>
+T* OpenDialog()
+{
+    static T* s_found;
+    s_found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) {
+            if (auto* dialog = dynamic_cast<T*>(CDialog::FromHandle(window)))
+                s_found = dialog;
+            return TRUE;
+        },
+        0);
+    return s_found;
+}
+
+// A modal window of the kind T, once its loop is idle: painted, the time taken, then closed.
+template <typename T>
+void WhenShown(LARGE_INTEGER& shown)
+{
+    static LARGE_INTEGER* s_shown;
+    s_shown = &shown;
+    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (T* dialog = OpenDialog<T>()) {
+            Paint(dialog->Handle());
+            *s_shown = Now();
+            dialog->EndDialog(IDCANCEL);
+        }
+    });
+}
+
+std::vector<double> OpeningTheBareTemplate(int runs)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        HWND window = nullptr;
+        times.push_back(Milliseconds([&] {
+            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_WORLD_INFO), nullptr,
+                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+            ShowWindow(window, SW_SHOW);
+            Paint(window);
+        }));
+        DestroyWindow(window);
+    }
+    return times;
+}
+
+std::vector<double> Opening(int runs, const std::string& save)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        CWorldInfoDlg dialog(save);
+        times.push_back(Milliseconds([&] {
+            dialog.Create(nullptr);
+            Paint(dialog.Handle());
+        }));
+    }
+    return times;
+}
+
+std::vector<double> Choosing(int runs, const std::string& save)
+{
+    CWorldInfoDlg dialog(save);
+    dialog.Create(nullptr);
+    const HWND npcs = dialog.Item(IDC_WORLD_NPCS);
+    const int count = static_cast<int>(SendMessageW(npcs, CB_GETCOUNT, 0, 0));
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const int entry = (run * 7) % count;
+        times.push_back(Milliseconds([&] {
+            SendMessageW(npcs, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+            SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_WORLD_NPCS, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(npcs));
+            Paint(dialog.Handle());
+        }));
+    }
+    return times;
+}
+
+// The party's map, every item on it marked with the noticeable icons, the first chosen.
+std::vector<double> OpeningTheMap(int runs, const std::string& save)
+{
+    CWorldInfoDlg dialog(save);
+    dialog.Create(nullptr);
+    SendDlgItemMessageW(dialog.Handle(), IDC_WORLD_NOTICEABLE, BM_SETCHECK, BST_CHECKED, 0);
+    const int map = dialog.World().position ? dialog.World().position->map : 0;
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        LARGE_INTEGER shown{};
+        WhenShown<CWorldMapDlg>(shown);
+        const LARGE_INTEGER start = Now();
+        dialog.ShowMap(map, 0);
+        times.push_back(Between(start, shown));
+    }
+    return times;
+}
+
+std::vector<double> ClickingACell(int runs, const std::string& save)
+{
+    CWorldInfoDlg dialog(save);
+    dialog.Create(nullptr);
+    const WorldState& world = dialog.World();
+    std::vector<double> times;
+    if (!world.position)
+        return times;
+    const int map = world.position->map;
+    static std::function<void()> s_inside;
+    s_inside = [&] {
+        CWorldMapDlg* mapWindow = OpenDialog<CWorldMapDlg>();
+        if (!mapWindow)
+            return;
+        const MapRenderer& renderer = mapWindow->Renderer();
+        const PartyPosition& at = *world.position;
+        const POINT scroll = mapWindow->Panel().GetScrollPosition();
+        const POINT point{renderer.Layout().CellPixelX(renderer.Params(), at.quadrant, at.x) + 4 - scroll.x,
+                          renderer.Layout().CellPixelY(renderer.Params(), at.quadrant, at.y) + 4 - scroll.y};
+        for (int run = 0; run < runs; ++run) {
+            LARGE_INTEGER shown{};
+            WhenShown<CCellItemsDlg>(shown);
+            const LARGE_INTEGER start = Now();
+            if (!mapWindow->OpenCellAt(point))
+                break;
+            times.push_back(Between(start, shown));
+        }
+        mapWindow->EndDialog(IDCANCEL);
+    };
+    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        s_inside();
+    });
+    dialog.ShowMap(map, -1);
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: world_info_bench FOLDER [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 2 ? std::max(std::atoi(argv[2]), 1) : 20;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+    BenchPlatform platform(argv[1]);
+    CGameData game(platform);
+    if (!game.m_loaded) {
+        std::fprintf(stderr, "world_info_bench: cannot load %s\n", argv[1]);
+        return 1;
+    }
+    SetGameData(&game);
+    const std::string save = game.m_installPath + "\\SAVES\\SAVEGAME.DBS";
+    Opening(1, save); // the first run also makes the shared image lists
+    Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
+    Report("open World Info", Opening(runs, save));
+    Report("choose an NPC or shop", Choosing(runs, save));
+    Report("open the map, every item marked", OpeningTheMap(runs, save));
+    const std::vector<double> clicks = ClickingACell(runs, save);
+    if (clicks.empty())
+        std::printf("click a map cell: no items on the party's cell\n");
+    else
+        Report("click a map cell, its items listed", clicks);
+    ReleaseSharedImageLists();
+    SetGameData(nullptr);
+    return 0;
+}
