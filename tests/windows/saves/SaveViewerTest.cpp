@@ -7,6 +7,7 @@
 #include "saves/CCharNpcsDlg.h"
 #include "saves/CCharProfessionsDlg.h"
 #include "saves/CSaveFileViewerDlg.h"
+#include "saves/CWorldInfoDlg.h"
 #include "tests/saves/SaveFixture.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "ui/ImageLists.h"
@@ -199,6 +200,20 @@ TEST_F(SaveViewer, KeepsTheCharacterByNameAcrossFilesAndWheelsThroughTheParty)
     EXPECT_EQ(m_viewer->Shown()->Record().name(), "Emil");
     EXPECT_TRUE(Enabled(IDC_SAVE_NPCS) && Enabled(IDC_SAVE_ITEMS) && Enabled(IDC_SAVE_PROFESSIONS));
     EXPECT_TRUE(m_messages.empty());
+
+    // "World..." opens World Info, modal over the viewer.
+    ASSERT_TRUE(Enabled(IDC_SAVE_WORLD));
+    int worlds = 0;
+    RunSoon([&] {
+        const auto isWorldInfo = [](HWND w) { return dynamic_cast<CWorldInfoDlg*>(CDialog::FromHandle(w)) != nullptr; };
+        for (HWND window : ThreadWindows(isWorldInfo)) {
+            ++worlds;
+            EXPECT_EQ(GetWindow(window, GW_OWNER), m_viewer->Handle());
+            SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        }
+    });
+    Click(IDC_SAVE_WORLD);
+    EXPECT_EQ(worlds, 1);
 }
 
 TEST_F(SaveViewer, GuildFileShowsItsCountDeletedSlotsAndTheTotal)
