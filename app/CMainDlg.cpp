@@ -181,6 +181,7 @@ void CMainDlg::OpenViewer(int id)
     }
     case IDC_MAP_VIEWER:
         CViewerDialog::Open<CMapViewerDlg>();
+        break;
     case IDC_SAVE_FILES_VIEWER:
         CViewerDialog::Open<CSaveFileViewerDlg>();
         break;

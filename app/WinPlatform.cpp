@@ -6,8 +6,6 @@
 
 #include <shlobj.h>
 
-const wchar_t kSettingsKey[] = L"SOFTWARE\\Tallowmark\\";
-
 namespace {
 
 RegistryKey OpenSettingsKey()

@@ -4,8 +4,7 @@
 // Window tests derive from it to capture the message box and the folder browser.
 
 #include "gamedata/Platform.h"
-
-extern const wchar_t kSettingsKey[]; // under HKEY_CURRENT_USER
+#include "ui/DwordSetting.h" // kSettingsKey
 
 class WinPlatform : public Platform {
 public:

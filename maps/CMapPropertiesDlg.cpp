@@ -2,6 +2,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/TextPicture.h"
 #include "items/ItemViewerLink.h"
+#include "items/MonsterViewerContent.h"
 #include "maps/MapViewerContent.h"
 #include "res/resource.h"
 #include "ui/Bitmaps.h"

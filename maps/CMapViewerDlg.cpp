@@ -1,5 +1,4 @@
 #include "maps/CMapViewerDlg.h"
-#include "app/WinPlatform.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MainPictures.h"
 #include "gamedata/ResourceStrings.h"
@@ -8,6 +7,7 @@
 #include "res/resource.h"
 #include "ui/Bitmaps.h"
 #include "ui/Controls.h"
+#include "ui/DwordSetting.h"
 #include "ui/ImageLists.h"
 
 #include <iterator>

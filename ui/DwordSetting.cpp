@@ -1,14 +1,12 @@
 #include "ui/DwordSetting.h"
 #include "ui/Handles.h"
 
-namespace {
-const wchar_t kKey[] = L"SOFTWARE\\Tallowmark\\";
-}
+const wchar_t kSettingsKey[] = L"SOFTWARE\\Tallowmark\\";
 
 std::optional<DWORD> ReadDwordSetting(const wchar_t* name)
 {
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
         return std::nullopt;
     RegistryKey key(opened);
     DWORD type = 0, value = 0, size = sizeof value;
@@ -21,8 +19,8 @@ std::optional<DWORD> ReadDwordSetting(const wchar_t* name)
 void WriteDwordSetting(const wchar_t* name, DWORD value)
 {
     HKEY created = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                        &created, nullptr) != ERROR_SUCCESS)
         return;
     RegistryKey key(created);
     RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);

@@ -3,7 +3,7 @@
 // the party and the items marked, a map cell's items, and a damaged file.
 
 #include "gamedata/CGameData.h"
-#include "items/ItemName.h"
+#include "gamedata/ItemName.h"
 #include "items/ItemRecord.h"
 #include "res/resource.h"
 #include "saves/CCellItemsDlg.h"
