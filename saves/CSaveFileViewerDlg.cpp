@@ -58,23 +58,6 @@ constexpr AttackIds kAttackIds[] = {
 
 constexpr int kSkillLists[] = {IDC_SAVE_WEAPONRY, IDC_SAVE_WEAPONRY + 1, IDC_SAVE_WEAPONRY + 2, IDC_SAVE_WEAPONRY + 3};
 
-HICON LoadProgramIcon(int id, int metricX, int metricY)
-{
-    return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0));
-}
-
-class WaitCursor {
-public:
-    WaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
-
 // Name column and value column ("%i") of the attribute and skill lists.
 int ClientWidth(const CControl& control)
 {
@@ -107,10 +90,7 @@ BOOL CSaveFileViewerDlg::OnInitDialog()
     m_conditionTip.Create(window);
     if ((m_helpArt = LoadMappedBitmap(IDB_HELP_BUTTON, kArtMaskColour, GetSysColor(COLOR_BTNFACE))))
         CButton(window, IDC_SAVE_HELP).SetImage(m_helpArt.Get());
-    m_bigIcon.Reset(LoadProgramIcon(IDI_SAVE_VIEWER, SM_CXICON, SM_CYICON));
-    m_smallIcon.Reset(LoadProgramIcon(IDI_SAVE_VIEWER, SM_CXSMICON, SM_CYSMICON));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SetIcons(IDI_SAVE_VIEWER);
     for (const OptionBox& box : kOptionBoxes)
         CButton(window, box.id).SetCheck(m_options & box.bit);
 

@@ -98,6 +98,4 @@ private:
     std::vector<std::pair<int, Shade>> m_shades; // text colour of the coloured fields, by id
     BitmapHandle m_helpArt;
     BrushHandle m_black;
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
 };
