@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "saves/CSaveFileViewerDlg.h"
 #include "ui/Bitmaps.h"
+#include "ui/Controls.h"
 #include "ui/ImageLists.h"
 
 #include <algorithm>
@@ -20,17 +21,11 @@ CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {}
 BOOL CMainDlg::OnInitDialog()
 {
     const HWND window = Handle();
-    m_bigIcon.Reset(static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_TALLOWMARK), IMAGE_ICON,
-                                                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-    m_smallIcon.Reset(static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_TALLOWMARK),
-                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), 0)));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SetIcons(IDI_TALLOWMARK);
 
     // Captions are centred by the height of the dialog's font.
     LOGFONTW font{};
-    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    HFONT dialogFont = CControl(window).Font();
     if (dialogFont && GetObjectW(dialogFont, sizeof font, &font)) {
         WindowDc screen(nullptr);
         m_captionHeight = -MulDiv(font.lfHeight, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
@@ -218,7 +213,7 @@ bool CMainDlg::OnPaint()
     RECT client;
     GetClientRect(Handle(), &client);
     const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
-    DrawIcon(dc, (client.right - width + 1) / 2, (client.bottom - height + 1) / 2, m_bigIcon.Get());
+    DrawIcon(dc, (client.right - width + 1) / 2, (client.bottom - height + 1) / 2, BigIcon());
     EndPaint(Handle(), &paint);
     return true;
 }
@@ -227,7 +222,7 @@ bool CMainDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 {
     // The icon that stands for the window while it is dragged minimised.
     if (message == WM_QUERYDRAGICON) {
-        result = reinterpret_cast<INT_PTR>(m_bigIcon.Get());
+        result = reinterpret_cast<INT_PTR>(BigIcon());
         return true;
     }
     return false;

@@ -42,7 +42,5 @@ private:
     std::array<CImageButton, 7> m_buttons;
     CScrollPictureWnd m_picture;
     std::vector<BitmapHandle> m_pictureFrames;
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
     int m_captionHeight = 0;
 };

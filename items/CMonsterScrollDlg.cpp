@@ -8,11 +8,6 @@ namespace {
 constexpr UINT kShowFocus = WM_APP + 2;
 constexpr int kFocusMargin = 8; // pixels kept above or below a control scrolled into view
 
-HICON LoadViewerIcon(int metricX, int metricY)
-{
-    return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IDI_MONSTER_VIEWER), IMAGE_ICON,
-                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0));
-}
 } // namespace
 
 CMonsterScrollDlg::CMonsterScrollDlg() : CViewerDialog(IDD_MONSTER_SCROLL) {}
@@ -20,10 +15,7 @@ CMonsterScrollDlg::CMonsterScrollDlg() : CViewerDialog(IDD_MONSTER_SCROLL) {}
 BOOL CMonsterScrollDlg::OnInitDialog()
 {
     const HWND window = Handle();
-    m_bigIcon.Reset(LoadViewerIcon(SM_CXICON, SM_CYICON));
-    m_smallIcon.Reset(LoadViewerIcon(SM_CXSMICON, SM_CYSMICON));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SetIcons(IDI_MONSTER_VIEWER);
 
     m_form = new CMonsterViewerDlg(true);
     if (!m_form->Create(window)) {

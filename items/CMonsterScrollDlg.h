@@ -31,8 +31,6 @@ private:
     int m_formWidth = 0;
     int m_formHeight = 0;
     int m_scroll = 0;
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
 };
 
 // Opens a Monster Viewer for a work area of that size in pixels: the form as a window of its own

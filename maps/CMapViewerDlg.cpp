@@ -155,10 +155,8 @@ void CMapViewerDlg::SetWindowIcons()
     if (mainpictures::kMapViewerIcon >= game.m_itemImagesSmall.Count())
         return;
     HIMAGELIST images = SharedImageList(game.m_itemImagesSmall);
-    m_bigIcon.Reset(ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL));
-    m_smallIcon.Reset(ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    m_icons.Set(Handle(), ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL),
+                ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL));
 }
 
 void CMapViewerDlg::SetLegendPictures()

@@ -8,6 +8,7 @@
 #include "ui/CScrollPictureWnd.h"
 #include "ui/CResizableDlg.h"
 #include "ui/Handles.h"
+#include "ui/WindowIcons.h"
 
 #include <functional>
 #include <vector>
@@ -61,7 +62,6 @@ private:
     BitmapHandle m_bitmap;
     CScrollPictureWnd m_picture;
     std::vector<BitmapHandle> m_legendArt;
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
+    CWindowIcons m_icons;
     CellOpener m_openCell;
 };

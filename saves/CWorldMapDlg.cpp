@@ -19,10 +19,8 @@ BOOL CWorldMapDlg::OnInitDialog()
 {
     if (const CGameData* game = GetGameData()) {
         if (HIMAGELIST icons = SharedImageList(game->m_itemImagesSmall)) {
-            m_bigIcon.Reset(ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL));
-            m_smallIcon.Reset(ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL));
-            SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-            SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+            m_icons.Set(Handle(), ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL),
+                        ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL));
         }
     }
     SetWindowTextW(Handle(), Widen(WorldMapTitle(m_map)).c_str());
@@ -108,7 +106,7 @@ bool CWorldMapDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& resul
         RECT panel{};
         GetWindowRect(m_panel.Handle(), &panel);
         if (lParam == -1 || PtInRect(&panel, screen))
-            SendMessageW(m_panel.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_panel.Handle()), lParam);
+            m_panel.ShowContextMenu(screen);
         result = TRUE;
         return true;
     }

@@ -8,6 +8,7 @@
 #include "ui/CScrollPictureWnd.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/WindowIcons.h"
 
 #include <optional>
 
@@ -41,5 +42,5 @@ private:
     const WorldHooks& m_hooks;
     std::optional<RECT> m_workArea;
     CScrollPictureWnd m_panel;
-    IconHandle m_bigIcon, m_smallIcon;
+    CWindowIcons m_icons;
 };

@@ -46,6 +46,7 @@ public:
     // Stops (false) or resumes (true) drawing, around a fill of many entries.
     void SetRedraw(bool redraw) const { SendMessageW(m_window, WM_SETREDRAW, redraw, 0); }
     void Invalidate() const { InvalidateRect(m_window, nullptr, TRUE); }
+    HFONT Font() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
     void AddStyle(DWORD style) const;
     // The control's rectangle in its parent's client coordinates.
     RECT RectInParent() const;

@@ -11,8 +11,13 @@ HICON LoadIconOfSize(int id, int metricX, int metricY)
 
 void CWindowIcons::Set(HWND window, int iconId)
 {
-    m_big.Reset(LoadIconOfSize(iconId, SM_CXICON, SM_CYICON));
-    m_small.Reset(LoadIconOfSize(iconId, SM_CXSMICON, SM_CYSMICON));
+    Set(window, LoadIconOfSize(iconId, SM_CXICON, SM_CYICON), LoadIconOfSize(iconId, SM_CXSMICON, SM_CYSMICON));
+}
+
+void CWindowIcons::Set(HWND window, HICON big, HICON small)
+{
+    m_big.Reset(big);
+    m_small.Reset(small);
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_big.Get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_small.Get()));
 }
