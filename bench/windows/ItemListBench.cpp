@@ -5,7 +5,7 @@
 // row. Prints the median and the slowest run of each, in milliseconds. Run it with
 // build/windows/wine-run.sh.
 
-#include "app/WinPlatform.h"
+#include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "items/CItemListDlg.h"
 #include "res/resource.h"
@@ -25,39 +25,6 @@
 
 namespace {
 
-// The store of the demo, without the registry: nothing is read from or written to it.
-class DemoPlatform : public WinPlatform {
-public:
-    explicit DemoPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadSetting(const char* name) override
-    {
-        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
-    }
-    void WriteSetting(const char*, const std::string&) override {}
-    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-
-private:
-    std::string m_folder;
-};
-
-double Milliseconds(const std::function<void()>& action)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
-                times.back(), times.size());
-    std::fflush(stdout);
-}
-
 void HandleWaitingMessages()
 {
     MSG message;
@@ -67,9 +34,10 @@ void HandleWaitingMessages()
     }
 }
 
-void Paint(HWND window)
+// Paints now, then handles what the painting left waiting.
+void PaintAndHandle(HWND window)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Paint(window);
     HandleWaitingMessages();
 }
 
@@ -94,7 +62,7 @@ void Run(int runs)
     const CGameData& game = *GetGameData();
     Report("the bare template, for comparison", Repeat(runs, [] {
         HWND window = OpenBare();
-        Paint(window);
+        PaintAndHandle(window);
         DestroyWindow(window);
     }));
 
@@ -112,22 +80,22 @@ void Run(int runs)
                 list.SetItemText(at, column, row.texts[static_cast<size_t>(column)]);
         }
         list.SetRedraw(true);
-        Paint(window);
+        PaintAndHandle(window);
         DestroyWindow(window);
     }));
 
     Report("open the Item List", Repeat(runs, [] {
         CItemListDlg* dialog = CViewerDialog::Open<CItemListDlg>();
-        Paint(dialog->Handle());
+        PaintAndHandle(dialog->Handle());
         DestroyWindow(dialog->Handle());
     }));
 
     CItemListDlg* dialog = CViewerDialog::Open<CItemListDlg>();
     const HWND window = dialog->Handle();
-    Paint(window);
+    PaintAndHandle(window);
     Report("Refresh", Repeat(runs, [&] {
         SendDlgItemMessageW(window, IDC_ITEMLIST_REFRESH, BM_CLICK, 0, 0);
-        Paint(window);
+        PaintAndHandle(window);
     }));
     const std::pair<const char*, int> sorts[] = {{"sort on text (name)", itemlist::kName},
                                                  {"sort on a number (price)", itemlist::kPrice},
@@ -140,7 +108,7 @@ void Run(int runs)
             do
                 dialog->List().OnColumnClick(column);
             while (dialog->List().SortState() != CExtListCtrl::kAscending);
-            Paint(window);
+            PaintAndHandle(window);
         }));
     Report("copy every row", Repeat(runs, [&] { dialog->List().CopyToClipboard(); }));
     DestroyWindow(window);
@@ -159,7 +127,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
         return 1;
     }
-    DemoPlatform platform(folder);
+    BenchPlatform platform(folder);
     {
         CGameData game(platform);
         if (!game.m_loaded)

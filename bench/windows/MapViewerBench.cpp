@@ -5,7 +5,7 @@
 // the bare template's cost: Wine's floor for a window of that many controls. Prints the median
 // and the slowest run of each, in milliseconds. Run it with build/windows/wine-run.sh.
 
-#include "app/WinPlatform.h"
+#include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "maps/CMapPropertiesDlg.h"
 #include "maps/CMapViewerDlg.h"
@@ -26,40 +26,6 @@
 #include <vector>
 
 namespace {
-
-// The store of the demo; the viewer's own state and placement go to Wine's registry.
-class DemoPlatform : public WinPlatform {
-public:
-    explicit DemoPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadSetting(const char* name) override
-    {
-        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
-    }
-    void WriteSetting(const char*, const std::string&) override {}
-    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-
-private:
-    std::string m_folder;
-};
-
-double Milliseconds(const std::function<void()>& action)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
-                times.back(), times.size());
-}
-
-void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 std::vector<double> BareTemplate(int runs, int id)
 {
@@ -135,7 +101,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
         return 1;
     }
-    DemoPlatform platform(folder);
+    BenchPlatform platform(folder);
     {
         CGameData game(platform);
         if (!game.m_loaded)

@@ -4,7 +4,7 @@
 // slowest run of each, in milliseconds, beside the cost of the form's bare template, which is
 // Wine's floor for a window of that many controls. Run it with build/windows/wine-run.sh.
 
-#include "app/WinPlatform.h"
+#include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
@@ -22,41 +22,6 @@
 #include <vector>
 
 namespace {
-
-// The store of the demo, without the registry: nothing is read from or written to it.
-class DemoPlatform : public WinPlatform {
-public:
-    explicit DemoPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadSetting(const char* name) override
-    {
-        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
-    }
-    void WriteSetting(const char*, const std::string&) override {}
-    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-
-private:
-    std::string m_folder;
-};
-
-double Milliseconds(const std::function<void()>& action)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
-                times.back(), times.size());
-}
-
-// Draws at once whatever the window and its controls have waiting to be drawn.
-void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 // For comparison: the form's template alone, its controls made and painted, nothing filled.
 std::vector<double> OpeningTheBareTemplate(int runs)
@@ -121,7 +86,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
         return 1;
     }
-    DemoPlatform platform(folder);
+    BenchPlatform platform(folder);
     {
         CGameData game(platform);
         if (!game.m_loaded)

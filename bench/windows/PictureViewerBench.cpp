@@ -5,7 +5,7 @@
 // run of each, in milliseconds. Run it with build/windows/wine-run.sh.
 
 #include "app/CPictureViewerDlg.h"
-#include "app/WinPlatform.h"
+#include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/PictureSets.h"
 #include "res/resource.h"
@@ -22,40 +22,6 @@
 #include <vector>
 
 namespace {
-
-// The store of the demo, without the registry: nothing is read from or written to it.
-class DemoPlatform : public WinPlatform {
-public:
-    explicit DemoPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadSetting(const char* name) override
-    {
-        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
-    }
-    void WriteSetting(const char*, const std::string&) override {}
-    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-
-private:
-    std::string m_folder;
-};
-
-double Milliseconds(const std::function<void()>& action)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
-                times.back(), times.size());
-}
-
-void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 std::vector<double> Repeat(int runs, const std::function<void()>& action)
 {
@@ -100,7 +66,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::filesystem::create_directories(saved);
-    DemoPlatform platform(folder);
+    BenchPlatform platform(folder);
     {
         CGameData game(platform);
         if (!game.m_loaded)

@@ -5,7 +5,7 @@
 // where items lie (the list of that cell's items shown and painted). Prints the median and the
 // slowest run of each in milliseconds. Run it with build/windows/wine-run.sh.
 
-#include "app/WinPlatform.h"
+#include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "res/resource.h"
 #include "saves/CCellItemsDlg.h"
@@ -23,51 +23,6 @@
 #include <vector>
 
 namespace {
-
-// The store of the installation, without the registry.
-class BenchPlatform : public WinPlatform {
-public:
-    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
-    std::optional<std::string> ReadSetting(const char* name) override
-    {
-        return std::string(name) == "w7path" ? std::optional<std::string>(m_folder) : std::nullopt;
-    }
-    void WriteSetting(const char*, const std::string&) override {}
-    void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-
-private:
-    std::string m_folder;
-};
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-double Between(LARGE_INTEGER start, LARGE_INTEGER end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Milliseconds(const std::function<void()>& action)
-{
-    const LARGE_INTEGER start = Now();
-    action();
-    return Between(start, Now());
-}
-
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %7.2f ms   slowest %7.2f ms   (%zu runs)\n", what, times[times.size() / 2],
-                times.back(), times.size());
-}
-
-void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 // The open dialog of the kind T, or null.
 template <typename T>
