@@ -109,14 +109,7 @@ void CDialog::BindNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handl
 
 void CDialog::SetIcons(int iconId)
 {
-    const auto load = [iconId](int widthMetric, int heightMetric) {
-        return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
-    };
-    m_bigIcon.Reset(load(SM_CXICON, SM_CYICON));
-    m_smallIcon.Reset(load(SM_CXSMICON, SM_CYSMICON));
-    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
-    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    m_icons.Set(m_hwnd, iconId);
 }
 
 void CDialog::FocusControl(HWND control) const
@@ -241,9 +234,9 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDestroy();
         return FALSE;
     case WM_QUERYDRAGICON:
-        if (!m_bigIcon)
+        if (!m_icons.Big())
             return FALSE;
-        SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(m_bigIcon.Get()));
+        SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(m_icons.Big()));
         return TRUE;
     default:
         if (OnMessage(message, wParam, lParam, result)) {

@@ -8,6 +8,7 @@
 // and OnNotify see every notification first, for what concerns all of them.
 
 #include "ui/Handles.h"
+#include "ui/WindowIcons.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -43,7 +44,7 @@ public:
     bool IsItemChecked(int id) const;
     // Loads the icon resource in the window's two sizes and gives them to the window.
     void SetIcons(int iconId);
-    HICON BigIcon() const { return m_bigIcon.Get(); }
+    HICON BigIcon() const { return m_icons.Big(); }
     // Moves the keyboard focus to a control as Tab would.
     void FocusControl(HWND control) const;
 
@@ -96,8 +97,7 @@ private:
     bool m_modal = false;
     bool m_endModal = false;
     INT_PTR m_result = -1;
-    IconHandle m_bigIcon;
-    IconHandle m_smallIcon;
+    CWindowIcons m_icons;
 };
 
 // A viewer: a modeless top-level dialog that deletes itself when its window is gone.
