@@ -2,6 +2,8 @@
 // A store without an installation: its name lists hold recognisable names, and the tests give
 // it the records they read. Records are built byte by byte at the offsets the forms read.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MemoryPlatform.h"
 #include "testing/ByteWriter.h"
@@ -21,38 +23,38 @@ class NamedStore {
 public:
     NamedStore()
     {
-        game.m_raceNames = {"Human", "Elf", "Dwarf", "Gnome", "Halfling", "Faun",
+        GameDataSeam(game).NameList(namelist::kRaces) = {"Human", "Elf", "Dwarf", "Gnome", "Halfling", "Faun",
                             "Lizardkin", "Drakeborn", "Wolfkin", "Catfolk", "Stoneborn"};
-        game.m_professionNames = {"Warrior", "Sorcerer", "Cleric", "Rogue", "Warden", "Apothecary", "Minstrel",
+        GameDataSeam(game).NameList(namelist::kProfessions) = {"Warrior", "Sorcerer", "Cleric", "Rogue", "Warden", "Apothecary", "Minstrel",
                                   "Mentalist", "Shieldmaiden", "Abbot", "Templar", "Duelist", "Ascetic", "Shadow"};
-        game.m_genderNames = {"Male", "Female"};
-        game.m_resistanceNames = {"Nothing", "Fire", "Cold", "Lightning", "Poison", "Acid", "Magic",
+        GameDataSeam(game).NameList(namelist::kGenders) = {"Male", "Female"};
+        GameDataSeam(game).NameList(namelist::kResistances) = {"Nothing", "Fire", "Cold", "Lightning", "Poison", "Acid", "Magic",
                                   "Mind", "Death", "Disease", "Paralysis", "Sleep", "Stoning", "Critical Hits"};
-        game.m_itemWords = Numbered("word", 33);
-        game.m_itemWords[0] = " Needed:";
-        game.m_itemWords[19] = "Cursed";
+        GameDataSeam(game).NameList(namelist::kItemWords) = Numbered("word", 33);
+        GameDataSeam(game).NameList(namelist::kItemWords)[0] = " Needed:";
+        GameDataSeam(game).NameList(namelist::kItemWords)[19] = "Cursed";
         const char* effects[] = {"Sleep", "Paralyze", "Poison", "Blind", "Petrify", "Drain", "Madden", "Slay"};
         for (int i = 0; i < 8; ++i)
-            game.m_itemWords[25 + i] = effects[i];
-        game.m_skillNames = Numbered("skill", 34);
-        game.m_skillNames[24] = "Lore";
-        game.m_spellNames = Numbered("Spell", 102);
-        game.m_spellNames[64] = "Identify";
-        game.m_attackModeNames = {"SWING", "THRUST", "BASH", "MELEE", "THROW", "PUNCH", "KICK", "LASH", "SHOOT"};
-        game.m_itemTypeNames = Numbered("label", 20);
+            GameDataSeam(game).NameList(namelist::kItemWords)[25 + i] = effects[i];
+        GameDataSeam(game).NameList(namelist::kSkills) = Numbered("skill", 34);
+        GameDataSeam(game).NameList(namelist::kSkills)[24] = "Lore";
+        GameDataSeam(game).NameList(namelist::kSpells) = Numbered("Spell", 102);
+        GameDataSeam(game).NameList(namelist::kSpells)[64] = "Identify";
+        GameDataSeam(game).NameList(namelist::kAttackModes) = {"SWING", "THRUST", "BASH", "MELEE", "THROW", "PUNCH", "KICK", "LASH", "SHOOT"};
+        GameDataSeam(game).NameList(namelist::kItemTypes) = Numbered("label", 20);
         for (const char* type : {"Short", "Extended", "Thrown", "Missile", "Ammunition", "Shield"})
-            game.m_itemTypeNames.push_back(type);
-        game.m_inventoryActionNames = Numbered("action", 12);
-        game.m_weaponNames = {"", "Club", "Broad Sword"};
-        game.m_allianceNames = Numbered("alliance", 9);
-        game.m_specialAttackNames = Numbered("what", 9);
-        game.m_specialAttackVerbs = Numbered("verb", 9);
-        game.m_conditionNames = Numbered("condition", 29);
-        game.m_behaviourWords = Numbered("word", 30);
-        game.m_behaviourWords[17] = "Attacks";
-        game.m_behaviourWords[18] = "Armoured hide";
-        game.m_behaviourWords[22] = "on sight";
-        game.m_behaviourWords[25] = "Flees";
+            GameDataSeam(game).NameList(namelist::kItemTypes).push_back(type);
+        GameDataSeam(game).NameList(namelist::kInventoryActions) = Numbered("action", 12);
+        GameDataSeam(game).NameList(namelist::kWeapons) = {"", "Club", "Broad Sword"};
+        GameDataSeam(game).NameList(namelist::kAlliances) = Numbered("alliance", 9);
+        GameDataSeam(game).NameList(namelist::kSpecialAttacks) = Numbered("what", 9);
+        GameDataSeam(game).NameList(namelist::kSpecialAttackVerbs) = Numbered("verb", 9);
+        GameDataSeam(game).NameList(namelist::kConditions) = Numbered("condition", 29);
+        GameDataSeam(game).NameList(namelist::kBehaviourWords) = Numbered("word", 30);
+        GameDataSeam(game).NameList(namelist::kBehaviourWords)[17] = "Attacks";
+        GameDataSeam(game).NameList(namelist::kBehaviourWords)[18] = "Armoured hide";
+        GameDataSeam(game).NameList(namelist::kBehaviourWords)[22] = "on sight";
+        GameDataSeam(game).NameList(namelist::kBehaviourWords)[25] = "Flees";
     }
 
     MemoryPlatform platform; // no folder: the store loads nothing
