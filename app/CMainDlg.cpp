@@ -103,7 +103,7 @@ void CMainDlg::Decorate()
     std::vector<Image> frames;
     mainpictures::LoadChoice(*game, pictures.monsterViewer.picture, frames);
     if (!frames.empty()) {
-        const mainpictures::Size size = mainpictures::MonsterButtonSize(frames.front().Width(), frames.front().Height());
+        const auto size = mainpictures::MonsterButtonSize(frames.front().Width(), frames.front().Height());
         RECT monster{};
         GetWindowRect(Item(IDC_MONSTER_VIEWER), &monster);
         const int grown = size.width - (monster.right - monster.left);

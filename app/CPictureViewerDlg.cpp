@@ -75,7 +75,8 @@ void CPictureViewerDlg::OnChooseSet()
     m_frames.clear();
     std::vector<Image> images;
     if (CGameData* game = GetGameData())
-        game->LoadPicByName(m_names[entry], images, {.scale = kScale, .background = kBackground}); // shows its message on failure
+        // Shows its message on failure.
+        game->LoadPicByName(m_names[entry], images, {.scale = kScale, .background = kBackground});
     for (const Image& image : images)
         if (BitmapHandle frame = CreateBitmapFromImage(image))
             m_frames.push_back(std::move(frame));

@@ -15,7 +15,7 @@ void BM_IndexAndNameLists(benchmark::State& state, gamebuild::Edition edition)
     for (auto _ : state) {
         game.LoadMessageIndex();
         game.LoadNameLists();
-        benchmark::DoNotOptimize((*game.NameList(namelist::kRankTitles)).data());
+        benchmark::DoNotOptimize(game.NameList(namelist::kRankTitles)->data());
     }
 }
 BENCHMARK_CAPTURE(BM_IndexAndNameLists, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);

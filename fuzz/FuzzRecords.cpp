@@ -45,12 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<uint8_t> input(data + kHead, data + size);
     input.resize(kItemSize + kMonsterSize + kLootSize, 0);
-    if (GameDataSeam(game).Items().size() < kItemSize * kItemCount || GameDataSeam(game).Monsters().size() < kMonsterSize * kMonsterCount ||
-        GameDataSeam(game).LootTable().size() < kLootSize * kLootCount)
+    GameDataSeam seam(game);
+    if (seam.Items().size() < kItemSize * kItemCount || seam.Monsters().size() < kMonsterSize * kMonsterCount ||
+        seam.LootTable().size() < kLootSize * kLootCount)
         return 0;
-    const PlacedRecord placedItem(GameDataSeam(game).Items(), kItemSize, item, input.data());
-    const PlacedRecord placedMonster(GameDataSeam(game).Monsters(), kMonsterSize, monster, input.data() + kItemSize);
-    const PlacedRecord placedLoot(GameDataSeam(game).LootTable(), kLootSize, loot, input.data() + kItemSize + kMonsterSize);
+    const PlacedRecord placedItem(seam.Items(), kItemSize, item, input.data());
+    const PlacedRecord placedMonster(seam.Monsters(), kMonsterSize, monster, input.data() + kItemSize);
+    const PlacedRecord placedLoot(seam.LootTable(), kLootSize, loot, input.data() + kItemSize + kMonsterSize);
     exercise::Item(game, item);
     exercise::Monster(game, monster);
     exercise::Loot(game, loot);

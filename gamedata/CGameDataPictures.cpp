@@ -62,7 +62,8 @@ bool CGameData::LoadImageSet(const char* name, ImageList& list, int borderX, int
         return ShowLoadError(strings::kErrorItemImages, path);
     auto header = file.ReadAt(0, imageset::kHeaderSize).value_or(std::vector<uint8_t>());
     ByteReader fields(header);
-    size_t size = static_cast<size_t>(fields.U8(imageset::kWidthOffset)) * fields.U8(imageset::kHeightOffset) * fields.U8(imageset::kCountOffset);
+    size_t size = static_cast<size_t>(fields.U8(imageset::kWidthOffset)) * fields.U8(imageset::kHeightOffset) *
+                  fields.U8(imageset::kCountOffset);
     auto pixels = file.ReadAt(imageset::kPixelsOffset, size);
     if (!pixels)
         return false;

@@ -50,8 +50,8 @@ std::vector<uint8_t> CGameData::ReadMessagePieces(int number) const
     GameFile file(MessageFilePath());
     if (!file.IsOpen())
         return {};
-    std::vector<uint8_t> stored = CollectMessagePieces(
-        m_messageIndex, static_cast<uint16_t>(number), [&file](uint64_t offset, size_t count) { return file.ReadAt(offset, count); });
+    const ReadMessageBytes read = [&file](uint64_t offset, size_t count) { return file.ReadAt(offset, count); };
+    std::vector<uint8_t> stored = CollectMessagePieces(m_messageIndex, static_cast<uint16_t>(number), read);
     return m_isGold ? stored : DecodeMessagePieces(stored);
 }
 
@@ -159,7 +159,10 @@ const std::string& CGameData::ConditionName(int index) const { return ByteEntry(
 const std::string& CGameData::CreatureKindName(int index) const { return ByteEntry(List(kCreatureKinds), index); }
 const std::string& CGameData::BehaviourWord(int index) const { return ByteEntry(List(kBehaviourWords), index); }
 const std::string& CGameData::RealmName(int realm) const { return ByteEntry(List(kRealms), realm); }
-const std::string& CGameData::UnidentifiedName(int picture) const { return ByteEntry(List(kUnidentifiedNames), picture); }
+const std::string& CGameData::UnidentifiedName(int picture) const
+{
+    return ByteEntry(List(kUnidentifiedNames), picture);
+}
 
 const std::string& CGameData::RankTitle(int profession, int rank) const
 {

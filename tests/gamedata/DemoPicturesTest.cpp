@@ -1,5 +1,6 @@
 // The demo's pictures, spells and portraits keep the promises other windows rely on.
 
+#include "gamedata/MainPictures.h"
 #include "gamedata/SpellTable.h"
 #include "tests/gamedata/PictureFixture.h"
 
@@ -43,13 +44,22 @@ TEST(DemoPictures, EveryPartIsThereAndFitsItsUse)
         EXPECT_GE(spheres[0].Width(), 11 + 20);
         EXPECT_GE(spheres[0].Height(), 3 + 19);
 
-        // The main window's pictures, with the frames it shows.
-        std::vector<Image> shown;
-        EXPECT_EQ(game.LoadPicByNumber(4, shown, {.scale = 1, .first = 2, .end = 3}), 1);
-        EXPECT_EQ(game.LoadPicByNumber(7, shown, {.scale = 2, .first = 1, .end = 2}), 1);
-        EXPECT_EQ(game.LoadPicByNumber(11, shown, {.scale = 1, .first = 1, .end = 2}), 1);
-        EXPECT_EQ(game.LoadPicByName("video10.pic", shown, {.scale = 1, .first = 4, .end = 5}), 1);
-        EXPECT_GT(game.LoadPicByNumber(63, shown, {.scale = 2}), 0);
+        // The main window's pictures: one frame per button, whichever monster is drawn, and an
+        // animation of several frames; the monster button fits on the window.
+        for (int draw : {0, 481, 481 * 20, 32767}) {
+            const auto pictures =
+                mainpictures::ChooseMainPictures(game.IsGold(), Rgb(1, 2, 3), [draw] { return draw; });
+            for (const auto* button : {&pictures.itemList, &pictures.monsterViewer, &pictures.picViewer,
+                                       &pictures.saveFiles}) {
+                std::vector<Image> shown;
+                ASSERT_EQ(mainpictures::LoadChoice(game, button->picture, shown), 1) << button->picture.number;
+            }
+            std::vector<Image> monster;
+            mainpictures::LoadChoice(game, pictures.monsterViewer.picture, monster);
+            EXPECT_LE(mainpictures::MonsterButtonSize(monster[0].Width(), monster[0].Height()).width, 300);
+            std::vector<Image> animation;
+            EXPECT_GT(mainpictures::LoadChoice(game, pictures.animation, animation), 1);
+        }
         EXPECT_TRUE(loaded->platform.errors.empty());
 
         for (int spell = 0; spell < spells::kCount; ++spell) {

@@ -116,7 +116,7 @@ TEST(MessageIndex, MissingHeaderShowsTheTextsMessageAndLoadingGoesOn)
                                               "\\msg.hdr\nTexts and names cannot be retrieved!\n"
                                               "Make sure you supplied the correct path to Wizardry VII installation folder.");
     EXPECT_TRUE(loaded->game->GetMessageText(100).empty());
-    EXPECT_TRUE((*loaded->game->NameList(namelist::kRaces)).empty());
+    EXPECT_TRUE(loaded->game->NameList(namelist::kRaces)->empty());
 }
 
 TEST(MessagePieces, GoldPiecesAndTheirContinuationIntoTheNextEntry)

@@ -111,7 +111,8 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
 {
     using namespace scenario;
     CGameData& game = Game();
-    const std::vector<uint8_t> items = GameDataSeam(game).Items(), monsters = GameDataSeam(game).Monsters(), loot = GameDataSeam(game).LootTable();
+    GameDataSeam seam(game);
+    const std::vector<uint8_t> items = seam.Items(), monsters = seam.Monsters(), loot = seam.LootTable();
     const std::vector<uint8_t> firstMap = Bytes(game.GetMap(0), kMapSize);
     const std::string path = m_demo->File(gamebuild::ScenarioFileName(GetParam()));
     const auto wholeCount = [](size_t length, size_t offset, size_t size, int count) {
@@ -139,10 +140,10 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
               ASSERT_EQ(game.GetItem(itemCount), nullptr);
               // The loot table reads as far as the file goes, then zero.
               const size_t lootHeld = length > kLootOffset ? length - kLootOffset : 0;
-              ASSERT_EQ(std::memcmp(GameDataSeam(game).LootTable().data(), loot.data(), lootHeld), 0);
-              ASSERT_TRUE(std::all_of(GameDataSeam(game).LootTable().begin() + lootHeld, GameDataSeam(game).LootTable().end(),
+              ASSERT_EQ(std::memcmp(seam.LootTable().data(), loot.data(), lootHeld), 0);
+              ASSERT_TRUE(std::all_of(seam.LootTable().begin() + lootHeld, seam.LootTable().end(),
                                       [](uint8_t b) { return b == 0; }));
-              GameDataSeam(game).ForgetMap();
+              seam.ForgetMap();
               const uint8_t* map = game.GetMap(0);
               if (length > kMapOffset) {
                   ASSERT_NE(map, nullptr);
@@ -155,8 +156,8 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
                   exercise::Map(game, 0, 1);
           });
     ASSERT_TRUE(game.LoadScenario());
-    EXPECT_EQ(GameDataSeam(game).Items(), items);
-    EXPECT_EQ(GameDataSeam(game).Monsters(), monsters);
+    EXPECT_EQ(seam.Items(), items);
+    EXPECT_EQ(seam.Monsters(), monsters);
 }
 
 TEST_P(Truncation, MessageIndexAndTextsGiveWhatTheyHold)
