@@ -1,4 +1,5 @@
 #include "tests/windows/WindowTestSupport.h"
+#include "gamedata/CGameData.h"
 #include "testing/GameBuilder.h"
 #include "tests/TempFolder.h"
 #include "ui/Dialog.h"
