@@ -34,8 +34,10 @@ function itemTable() {
 
   function render(always) {
     const top = body.getBoundingClientRect().top;
-    const from = Math.max(0, Math.min(shown.length, Math.floor(-top / rowHeight) - spare));
-    const to = Math.min(shown.length, from + Math.ceil(innerHeight / rowHeight) + 2 * spare);
+    const count = Math.ceil(innerHeight / rowHeight) + 2 * spare;
+    // Past the end (a filter just shortened the table), the last rows.
+    const from = Math.max(0, Math.min(shown.length - count, Math.floor(-top / rowHeight) - spare));
+    const to = Math.min(shown.length, from + count);
     if (!always && from === first && to === last) return;
     first = from;
     last = to;
