@@ -18,6 +18,7 @@ from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 failures = []
@@ -159,6 +160,16 @@ def test_items(driver, args, site, game):
         "return [row.classList.contains('target'), box.top >= document.querySelector('#items thead')"
         ".getBoundingClientRect().bottom - 1 && box.bottom <= innerHeight];", "i" + number)
     check(row == [True, True], "items: items.html#i%s shows and marks the item's row" % number)
+
+    # Tabbing from row to row goes on past the rows first laid out, the page scrolling along.
+    open_page(driver, os.path.join(site, "items.html"))
+    driver.execute_script("document.querySelector('#items tbody a').focus()")
+    for _ in range(60):
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+    focused = driver.execute_script(
+        "const a = document.activeElement, row = a.closest('#items tbody tr');"
+        "return row ? [Number(row.getAttribute('aria-rowindex')), a.getBoundingClientRect().bottom <= innerHeight] : null;")
+    check(focused == [62, True], "items: tabbing through 60 rows reaches the 61st, in view (%s)" % focused)
     script_errors(driver, "items.html")
 
 
