@@ -10,13 +10,14 @@
 #include "tools/atlas/Atlas.h"
 #include "tools/atlas/Html.h"
 #include "tools/atlas/PngFile.h"
+#include "tools/atlas/Site.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <cstdio>
 
 namespace fs = std::filesystem;
 using namespace maptest;
@@ -183,8 +184,12 @@ TEST(AtlasMaps, StackedOverlaysShowWhatDrawingWithAllOptionsShows)
     CGameData data(platform);
     ASSERT_TRUE(data.m_loaded);
     const fs::path out = fs::path(place.Path()) / "atlas";
-    ASSERT_TRUE(atlas::WriteAtlas(data, out.string()).ok);
-    const std::string styles = ReadFile(out / "frames.css");
+    fs::create_directories(out);
+    atlas::Site site(data, out.string());
+    site.MakeFolder("img");
+    atlas::WriteMapPages(site);
+    ASSERT_TRUE(site.Ok()) << site.Error();
+    const std::string styles = site.FrameStyles();
     MapTileSet tiles;
     ASSERT_TRUE(BuildMapTileSet(data, 2, tiles));
     MapRenderer renderer(data);
@@ -196,15 +201,19 @@ TEST(AtlasMaps, StackedOverlaysShowWhatDrawingWithAllOptionsShows)
         std::vector<uint8_t> stacked = ReadPng((out / Format("img/map-%i.png", map)).string(), width, height);
         if (stacked.empty())
             continue;
+        // The overlays in the page's order, each where the style sheet places it.
         const std::string page = ReadFile(out / Format("map/%i.html", map));
-        const std::regex layer("id=\"overlay-(\\w+)\" class=\"(map-\\d+-\\w+)\"");
-        for (auto it = std::sregex_iterator(page.begin(), page.end(), layer); it != std::sregex_iterator(); ++it) {
-            const std::string name = (*it)[1], file = (*it)[2];
+        const std::string mark = "id=\"overlay-";
+        for (size_t at = page.find(mark); at != std::string::npos; at = page.find(mark, at + 1)) {
+            const size_t start = at + mark.size();
+            const std::string name = page.substr(start, page.find('"', start) - start);
             if (name == "1")
                 continue;
-            std::smatch at;
-            ASSERT_TRUE(std::regex_search(styles, at, std::regex("\\." + file + "\\{left:(\\d+)px;top:(\\d+)px\\}")));
-            const int left = std::stoi(at[1]), top = std::stoi(at[2]);
+            const std::string file = Format("map-%i-%s", map, name.c_str());
+            const size_t rule = styles.find("." + file + "{");
+            ASSERT_NE(rule, std::string::npos) << file;
+            int left = -1, top = -1;
+            ASSERT_EQ(std::sscanf(styles.c_str() + rule + file.size() + 2, "left:%dpx;top:%dpx", &left, &top), 2);
             int w = 0, h = 0;
             const std::vector<uint8_t> pixels = ReadPng((out / ("img/" + file + ".png")).string(), w, h);
             ASSERT_FALSE(pixels.empty()) << file;
