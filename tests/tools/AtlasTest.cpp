@@ -182,7 +182,7 @@ TEST(AtlasMaps, StackedOverlaysShowWhatDrawingWithAllOptionsShows)
     MemoryPlatform platform;
     platform.settings["w7path"] = game;
     CGameData data(platform);
-    ASSERT_TRUE(data.m_loaded);
+    ASSERT_TRUE(data.Loaded());
     const fs::path out = fs::path(place.Path()) / "atlas";
     fs::create_directories(out);
     atlas::Site site(data, out.string());
