@@ -18,6 +18,7 @@ from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 failures = []
@@ -76,10 +77,37 @@ def cli_ids(args, game, *options):
     return [int(line.split("\t")[0]) for line in cli(args, "--game", game, "items", *options).splitlines()[1:]]
 
 
+# The table lays out only the rows in view, so it is read as a reader sees it: scrolled from the
+# top to the bottom, each row taken when it shows below the header.
+READ_TABLE = """
+const done = arguments[arguments.length - 1];
+const table = document.getElementById('items');
+const frame = () => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)));
+(async () => {
+  const seen = new Map();
+  window.scrollTo(0, 0);
+  await frame();
+  for (;;) {
+    const header = Math.max(table.tHead.getBoundingClientRect().bottom, 0);
+    for (const row of table.tBodies[0].rows) {
+      const box = row.getBoundingClientRect();
+      if (!row.classList.contains('spacer') && box.bottom > header + 1 && box.top < innerHeight - 1)
+        seen.set(Number(row.getAttribute('aria-rowindex')), Number(row.id.slice(1)));
+    }
+    if (window.scrollY + innerHeight >= document.documentElement.scrollHeight - 1) break;
+    window.scrollBy(0, innerHeight - header - 40);
+    await frame();
+  }
+  done([Array.from(seen.keys()).sort((a, b) => a - b).map((k) => seen.get(k)),
+        Number(table.getAttribute('aria-rowcount')) - 1]);
+})();
+"""
+
+
 def shown_ids(driver):
-    return driver.execute_script(
-        "return Array.from(document.querySelectorAll('#items tbody tr'))"
-        ".filter(r => !r.hidden).map(r => Number(r.id.slice(1)));")
+    ids, count = driver.execute_async_script(READ_TABLE)
+    check(len(ids) == count, "items: every row of the %i the table holds was seen scrolling, not %i" % (count, len(ids)))
+    return ids
 
 
 def test_items(driver, args, site, game):
@@ -118,6 +146,30 @@ def test_items(driver, args, site, game):
     driver.find_element(By.CSS_SELECTOR, "input[name=use-eff]").click()
     driver.find_element(By.CSS_SELECTOR, "input[name=use-prop]").click()
     check(shown_ids(driver) == [], "items: the properties filter with nothing checked hides every item")
+    driver.find_element(By.CSS_SELECTOR, "input[name=use-prop]").click()
+
+    # A name typed in finds its item; the item pages' link to their row brings it into view.
+    lines = cli(args, "--game", game, "items").splitlines()[1:]
+    number, name = lines[-1].split("\t")[:2]
+    driver.find_element(By.CSS_SELECTOR, "input[name=find]").send_keys(name.upper())
+    check(int(number) in shown_ids(driver), "items: the name %r finds item %s" % (name, number))
+    open_page(driver, os.path.join(site, "items.html") + "#i" + number)
+    row = driver.execute_script(
+        "const row = document.getElementById(arguments[0]); if (!row) return null;"
+        "const box = row.getBoundingClientRect();"
+        "return [row.classList.contains('target'), box.top >= document.querySelector('#items thead')"
+        ".getBoundingClientRect().bottom - 1 && box.bottom <= innerHeight];", "i" + number)
+    check(row == [True, True], "items: items.html#i%s shows and marks the item's row" % number)
+
+    # Tabbing from row to row goes on past the rows first laid out, the page scrolling along.
+    open_page(driver, os.path.join(site, "items.html"))
+    driver.execute_script("document.querySelector('#items tbody a').focus()")
+    for _ in range(60):
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+    focused = driver.execute_script(
+        "const a = document.activeElement, row = a.closest('#items tbody tr');"
+        "return row ? [Number(row.getAttribute('aria-rowindex')), a.getBoundingClientRect().bottom <= innerHeight] : null;")
+    check(focused == [62, True], "items: tabbing through 60 rows reaches the 61st, in view (%s)" % focused)
     script_errors(driver, "items.html")
 
 
@@ -174,6 +226,11 @@ def test_pages(driver, site):
         print("%s usable after %.0f ms" % (page, timing))
     open_page(driver, os.path.join(site, "monster/3.html"))
     frames = driver.find_elements(By.CSS_SELECTOR, ".frames .frame")
+    # The monster's picture is the pictures page's strip of its file, not a copy of it.
+    strips = {driver.execute_script("return getComputedStyle(arguments[0]).backgroundImage", f) for f in frames}
+    check(frames and all("/img/pic-" in strip for strip in strips), "monster: the picture links %s" % strips)
+    check(not [f for f in os.listdir(os.path.join(site, "img")) if f.startswith("monster-")],
+          "no picture is written twice")
     if len(frames) > 1:
         first = [f.is_displayed() for f in frames]
         time.sleep(0.7)

@@ -1,17 +1,23 @@
 // The atlas's own rules: escaping for each place a text goes, the PNG files, where an atlas may
-// be written and what a failed writing leaves.
+// be written, what a failed writing leaves, and how the map pages stack their overlays.
 
+#include "gamedata/Format.h"
+#include "gamedata/MemoryPlatform.h"
+#include "maps/MapRenderer.h"
+#include "testing/GameBuilder.h"
 #include "tests/TempFolder.h"
 #include "tests/maps/MapFixture.h"
 #include "tools/atlas/Atlas.h"
 #include "tools/atlas/Html.h"
 #include "tools/atlas/PngFile.h"
+#include "tools/atlas/Site.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 
 namespace fs = std::filesystem;
 using namespace maptest;
@@ -161,4 +167,76 @@ TEST_F(AtlasFolder, AFolderThatIsNotAnAtlasOrLiesInTheGameIsLeftAlone)
         EXPECT_NE(result.error.find("installation folder"), std::string::npos) << result.error;
     }
     EXPECT_EQ(Entries(loaded->folder.Path()), installationFiles);
+}
+
+// The overlays of all options at once, stacked as the map page stacks them, show what drawing
+// with all of them shows: where two options mark one cell, the mark that wins in the drawing is
+// on top. The stairs are left out: their mark goes on the neighbouring cell, over or under what
+// that cell shows depending on which of the two is drawn first. The battle mask, on top of all,
+// is drawn over whatever the cell shows.
+TEST(AtlasMaps, StackedOverlaysShowWhatDrawingWithAllOptionsShows)
+{
+    TempFolder place;
+    const std::string game = place.File("game");
+    ASSERT_TRUE(gamebuild::DemoInstallation(gamebuild::Edition::First).Write(game));
+    MemoryPlatform platform;
+    platform.settings["w7path"] = game;
+    CGameData data(platform);
+    ASSERT_TRUE(data.Loaded());
+    const fs::path out = fs::path(place.Path()) / "atlas";
+    fs::create_directories(out);
+    atlas::Site site(data, out.string());
+    site.MakeFolder("img");
+    atlas::WriteMapPages(site);
+    ASSERT_TRUE(site.Ok()) << site.Error();
+    const std::string styles = site.FrameStyles();
+    MapTileSet tiles;
+    ASSERT_TRUE(BuildMapTileSet(data, 2, tiles));
+    MapRenderer renderer(data);
+    renderer.SetTileSet(&tiles);
+
+    int layersSeen = 0;
+    for (int map = 0; map < 32; ++map) {
+        int width = 0, height = 0;
+        std::vector<uint8_t> stacked = ReadPng((out / Format("img/map-%i.png", map)).string(), width, height);
+        if (stacked.empty())
+            continue;
+        // The overlays in the page's order, each where the style sheet places it.
+        const std::string page = ReadFile(out / Format("map/%i.html", map));
+        const std::string mark = "id=\"overlay-";
+        for (size_t at = page.find(mark); at != std::string::npos; at = page.find(mark, at + 1)) {
+            const size_t start = at + mark.size();
+            const std::string name = page.substr(start, page.find('"', start) - start);
+            if (name == "1")
+                continue;
+            const std::string file = Format("map-%i-%s", map, name.c_str());
+            const size_t rule = styles.find("." + file + "{");
+            ASSERT_NE(rule, std::string::npos) << file;
+            int left = -1, top = -1;
+            ASSERT_EQ(std::sscanf(styles.c_str() + rule + file.size() + 2, "left:%dpx;top:%dpx", &left, &top), 2);
+            int w = 0, h = 0;
+            const std::vector<uint8_t> pixels = ReadPng((out / ("img/" + file + ".png")).string(), w, h);
+            ASSERT_FALSE(pixels.empty()) << file;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const uint8_t* from = &pixels[static_cast<size_t>((y * w + x) * 4)];
+                    if (from[3] != 0)
+                        std::copy(from, from + 4, &stacked[static_cast<size_t>(((top + y) * width + left + x) * 4)]);
+                }
+            ++layersSeen;
+        }
+        renderer.SetMap(map);
+        renderer.SetOptions(mapoption::kAll & ~mapoption::kStairs, true);
+        const std::optional<Image> drawn = renderer.Render();
+        ASSERT_TRUE(drawn && drawn->Width() == width && drawn->Height() == height) << map;
+        int differing = 0;
+        for (size_t i = 0; i < drawn->Pixels().size(); ++i) {
+            const Colour c = drawn->Pixels()[i];
+            differing += stacked[i * 4] != RedOf(c) || stacked[i * 4 + 1] != GreenOf(c) || stacked[i * 4 + 2] != BlueOf(c);
+        }
+        // A pixel of a mark that happens to have the colour drawn beneath it is transparent, and
+        // a mark under it may show through there: a few such pixels are no visible difference.
+        EXPECT_LE(differing, 16) << "map " << map;
+    }
+    EXPECT_GT(layersSeen, 100);
 }

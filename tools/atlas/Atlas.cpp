@@ -101,9 +101,9 @@ AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGa
     site.MakeFolder("img");
     WriteAssets(site);
     WriteItemPages(site);
+    WritePicturePages(site); // before the monsters, whose pages show its strips
     WriteMonsterPages(site);
     WriteMapPages(site);
-    WritePicturePages(site);
     if (save)
         WriteSavePages(site, *save, savePath);
     site.WriteText("frames.css", site.FrameStyles());

@@ -49,7 +49,7 @@ std::string ItemTablePage(Site& site, const ItemTable& table)
     page += "<form id=\"item-filter\" class=\"filters\">"
             "<p><label>Item type: <select name=\"type\">" + Options(ItemTypeChoices(game)) + "</select></label> "
             "<label>Weapon skill: <select name=\"skill\">" + Options(WeaponSkillChoices(game)) +
-            "</select></label></p>"
+            "</select></label> <label>Name contains: <input type=\"search\" name=\"find\"></label></p>"
             "<fieldset><legend><label><input type=\"checkbox\" name=\"use-res\"> Show items only with one of the "
             "checked resistances:</label></legend>" + Checks("res", ResistanceFilterRows(game)) + "</fieldset>"
             "<fieldset><legend><label><input type=\"checkbox\" name=\"use-eff\"> Show weapons only with one of the "
@@ -58,10 +58,15 @@ std::string ItemTablePage(Site& site, const ItemTable& table)
             "following properties:</label></legend>" + Checks("prop", PropertyFilterRows(game)) + "</fieldset>"
             "</form>\n<p id=\"item-count\" class=\"status\">" +
             Html(itemlist::ItemCountText(static_cast<int>(table.rows.size()))) +
-            "</p>\n<table id=\"items\" class=\"list sortable\"><thead><tr>";
+            "</p>\n<table id=\"items\" class=\"list sortable\"" +
+            Format(" aria-rowcount=\"%i\"><thead><tr aria-rowindex=\"1\">", static_cast<int>(table.rows.size()) + 1);
     for (int c = 0; c < itemlist::kColumnCount; ++c)
         page += Format("<th data-col=\"%i\" tabindex=\"0\">%s</th>", c, itemlist::kColumns[static_cast<size_t>(c)].name);
-    page += "</tr></thead>\n<tbody>\n";
+    // The rows wait in a template: the page shows those in view, as laying out all of them at
+    // each sort would take the browser too long.
+    page += "</tr></thead>\n<tbody></tbody></table>\n<noscript><p>The table is shown by the page's script; "
+            "without it, <a href=\"item/0.html\">the items</a> are reached one after the other.</p></noscript>\n"
+            "<template id=\"item-rows\">\n";
     for (size_t r = 0; r < table.rows.size(); ++r) {
         const ItemTableRow& entry = table.rows[r];
         std::string ranks;
@@ -77,7 +82,7 @@ std::string ItemTablePage(Site& site, const ItemTable& table)
             page += "<td>" + Html(entry.row.texts[static_cast<size_t>(c)]) + "</td>";
         page += "</tr>\n";
     }
-    return page + "</tbody></table>\n" + PageEnd();
+    return page + "</template>\n" + PageEnd();
 }
 
 const char* ColourClass(Colour colour)

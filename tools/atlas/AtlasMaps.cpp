@@ -17,6 +17,7 @@
 #include "tools/cli/Cli.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 namespace atlas {
@@ -29,6 +30,13 @@ constexpr const char* kOptionNames[21] = {
     "Show fights", "Show loot", "Show texts", "Show secret buttons!", "Show illusionary walls",
     "Show item usages", "Show negative effects :", "Show levers", "Show party movers", "Show locked doors",
     "Show incidents", "Show hidden things", "Show event managers", "Show action forks", "Show no monster areas"};
+
+// The overlays from the bottom up. The drawing puts one mark on a cell, the first that applies:
+// a feature, then an event's icon in the renderer's order, then passability or a negative
+// effect; stacked in this order, the overlays of several options show the mark that wins.
+// The battle mask goes over any mark.
+constexpr int kBattleLayer = 21;
+constexpr int kLayerOrder[22] = {12, 10, 15, 9, 20, 18, 14, 8, 19, 16, 11, 7, 17, 6, 5, 4, 2, 13, 0, 3, 1, kBattleLayer};
 
 // How far chains are written out: deeper items link to the cell of their event instead.
 constexpr int kChainDepth = 4;
@@ -210,9 +218,9 @@ struct MapWriter {
         const std::string stem = Format("img/map-%i", map);
         site.WritePicture(stem + ".png", *base);
         std::string options = "<div class=\"options\"><label><input type=\"checkbox\" id=\"toggle-all\"> Toggle All</label>";
-        std::string layers;
-        for (int bit = 0; bit <= 21; ++bit) {
-            const bool battle = bit == 21;
+        std::array<std::string, 22> layerOf;
+        for (int bit = 0; bit <= kBattleLayer; ++bit) {
+            const bool battle = bit == kBattleLayer;
             renderer.SetOptions(battle ? 0 : 1u << bit, battle);
             const std::optional<Image> drawn = renderer.Render();
             const std::string name = battle ? "battle" : std::to_string(bit);
@@ -223,7 +231,7 @@ struct MapWriter {
                 const std::string file = Format("map-%i-%s", map, name.c_str());
                 site.WriteOverlay("img/" + file + ".png", Crop(*drawn, *box), Crop(*base, *box));
                 site.AddStyle(Format(".%s{left:%ipx;top:%ipx}\n", file.c_str(), box->x, box->y));
-                layers += Format("<img id=\"overlay-%s\" class=\"%s\" src=\"../img/%s.png\" width=\"%i\" height=\"%i\" "
+                layerOf[static_cast<size_t>(bit)] = Format("<img id=\"overlay-%s\" class=\"%s\" src=\"../img/%s.png\" width=\"%i\" height=\"%i\" "
                                  "alt=\"\" hidden>",
                                  name.c_str(), file.c_str(), file.c_str(), box->width, box->height);
             }
@@ -232,6 +240,9 @@ struct MapWriter {
                        (battle ? "Show battle mask" : kOptionNames[bit]) + "</label>";
         }
         options += "</div>";
+        std::string layers;
+        for (int layer : kLayerOrder)
+            layers += layerOf[static_cast<size_t>(layer)];
 
         // The hit test's answer for every step of the grid it works in, and each cell's texts.
         renderer.SetOptions(0, false);

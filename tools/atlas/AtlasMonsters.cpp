@@ -48,6 +48,16 @@ std::string Loot(const CGameData& game, const std::vector<LootRow>& loot)
     return html + "</ul>";
 }
 
+// The monster's frames are the first frames of its picture file: the strip the pictures page
+// wrote for that file, or one of the monster's own when that page has not the frames.
+std::vector<std::string> MonsterFrames(Site& site, int number, const std::vector<Image>& frames)
+{
+    const auto written = site.pictureFrames.find(Format("mon%.2i.pic", number & 0xFF));
+    if (written != site.pictureFrames.end() && written->second.size() >= frames.size())
+        return {written->second.begin(), written->second.begin() + static_cast<std::ptrdiff_t>(frames.size())};
+    return site.WriteFrames(Format("monster-%i", number), frames);
+}
+
 void WriteMonsterPage(Site& site, int number, const std::string& name)
 {
     CGameData& game = site.Game();
@@ -65,7 +75,7 @@ void WriteMonsterPage(Site& site, int number, const std::string& name)
     game.LoadMonsterPicture(number, frames, 2);
     if (!frames.empty()) {
         page += Format("<div class=\"frames\" data-delay=\"%i\">", kFrameMilliseconds);
-        for (const std::string& frame : site.WriteFrames(Format("monster-%i", number), frames))
+        for (const std::string& frame : MonsterFrames(site, number, frames))
             page += frame;
         page += "</div>\n";
     }

@@ -14,6 +14,13 @@ namespace atlas {
 
 namespace {
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // The ".pic" files of the folder, sorted as the viewer's sorted list sorts them.
 std::vector<std::string> PictureFiles(const std::string& folder)
 {
@@ -21,9 +28,7 @@ std::vector<std::string> PictureFiles(const std::string& folder)
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
-        std::string lower = name;
-        for (char& c : lower)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string lower = Lower(name);
         if (lower.size() > 4 && lower.ends_with(".pic") && it->is_regular_file(error))
             names.push_back(name);
     }
@@ -51,7 +56,8 @@ void WritePicturePages(Site& site)
         game.LoadPicByName(files[i], frames, {.scale = 2, .background = pic::kBackground});
         page += Format("<section class=\"picture\" id=\"p%i\"><h2>", static_cast<int>(i)) + Html(files[i]) +
                 Format(" (%i frames)</h2><div class=\"framelist\">", static_cast<int>(frames.size()));
-        const std::vector<std::string> shown = site.WriteFrames(Format("pic-%i", static_cast<int>(i)), frames);
+        const std::vector<std::string>& shown = site.pictureFrames[Lower(files[i])] =
+            site.WriteFrames(Format("pic-%i", static_cast<int>(i)), frames);
         for (size_t f = 0; f < shown.size(); ++f)
             page += "<figure>" + shown[f] + Format("<figcaption>frame %i</figcaption></figure>", static_cast<int>(f));
         page += "</div></section>\n";

@@ -4,6 +4,7 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/Image.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
 
     // What the index counts.
     int pictureFiles = 0;
+    // The frame elements of each picture file written so far, by its name in lower case, so that
+    // other pages show the same strip instead of writing it again.
+    std::map<std::string, std::vector<std::string>> pictureFrames;
     bool hasSave = false;
 
 private:
