@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,10 @@ LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wPar
                 self->OnColumnClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
             else if (header->code == LVN_ITEMCHANGED)
                 self->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+            else if (header->code == LVN_GETDISPINFOW && self->m_textSource) {
+                self->OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+                return 0;
+            }
         }
     } else if (message == WM_NCDESTROY) {
         self->DetachParent();
@@ -70,8 +75,43 @@ int CExtListCtrl::ColumnCount() const
     return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
+std::optional<LPARAM> CExtListCtrl::RowData(int row) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+        return std::nullopt;
+    return item.lParam;
+}
+
+int CExtListCtrl::InsertRow(int index, LPARAM data, int image) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | (image >= 0 ? LVIF_IMAGE : 0);
+    item.iItem = index;
+    item.pszText = LPSTR_TEXTCALLBACKW; // its other cells, never set, are asked for alike
+    item.iImage = image;
+    item.lParam = data;
+    return static_cast<int>(SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void CExtListCtrl::OnGetDispInfo(NMLVDISPINFOW& info) const
+{
+    if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0)
+        return;
+    const std::wstring_view text = m_textSource(info.item.lParam, info.item.iSubItem);
+    const size_t length = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    text.copy(info.item.pszText, length);
+    info.item.pszText[length] = L'\0';
+}
+
 std::wstring CExtListCtrl::CellText(int row, int column) const
 {
+    if (m_textSource) {
+        const std::optional<LPARAM> data = RowData(row);
+        return data ? std::wstring(m_textSource(*data, column).substr(0, kMaxCellText)) : std::wstring();
+    }
     std::wstring text(kMaxCellText + 1, L'\0');
     LVITEMW item{};
     item.iSubItem = column;
@@ -200,28 +240,59 @@ int CExtListCtrl::HeaderWidth(int column) const
     return width;
 }
 
+void CExtListCtrl::AutoSizeFromSource()
+{
+    const int rows = RowCount();
+    std::vector<LPARAM> data;
+    data.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        data.push_back(RowData(row).value_or(0));
+    WindowDc dc(Handle());
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    SelectGuard select(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+        // Many cells repeat (types, skills, dashes): each text is measured once.
+        std::unordered_set<std::wstring_view> measured;
+        int widest = 0;
+        for (LPARAM row : data) {
+            const std::wstring_view text = m_textSource(row, column).substr(0, kMaxCellText);
+            if (!measured.insert(text).second)
+                continue;
+            SIZE size{};
+            if (GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size))
+                widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        const int contents = widest + kHeaderTextMargin + (column == 0 ? ImagesWidth() : 0);
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, HeaderWidth(column)));
+    }
+}
+
 void CExtListCtrl::AutoSizeColumns(int width, bool holdRedraw)
 {
     if (holdRedraw)
         SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     const bool listMode = (GetWindowLongPtrW(Handle(), GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST;
-    for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
-        if (listMode) {
-            // One width for every entry: the widest text beside its images.
-            int widest = 0;
-            for (int row = 0, rows = RowCount(); row < rows; ++row)
-                widest = std::max(widest, static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0,
-                                                                      reinterpret_cast<LPARAM>(CellText(row, 0).c_str()))));
-            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, 0, width ? width : widest + ImagesWidth() + kHeaderTextMargin);
-            break;
+    if (listMode) {
+        // One width for every entry: the widest text beside its images.
+        int widest = 0;
+        for (int row = 0, rows = RowCount(); row < rows; ++row)
+            widest = std::max(widest, static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0,
+                                                                  reinterpret_cast<LPARAM>(CellText(row, 0).c_str()))));
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, 0, width ? width : widest + ImagesWidth() + kHeaderTextMargin);
+    } else if (width == 0 && m_textSource) {
+        AutoSizeFromSource();
+    } else {
+        for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+            if (width) {
+                SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+                continue;
+            }
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
+            const int contents =
+                static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                         std::max(contents, HeaderWidth(column)));
         }
-        if (width) {
-            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
-            continue;
-        }
-        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
-        const int contents = static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
-        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, HeaderWidth(column)));
     }
     if (holdRedraw) {
         SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
@@ -252,8 +323,14 @@ std::wstring CExtListCtrl::ClipboardText() const
     };
     if (rows.size() >= 2)
         line([&](int column) { return HeaderText(column); });
-    for (int row : rows)
-        line([&](int column) { return CellText(row, column); });
+    for (int row : rows) {
+        if (!m_textSource) {
+            line([&](int column) { return CellText(row, column); });
+            continue;
+        }
+        const std::optional<LPARAM> data = RowData(row);
+        line([&](int column) { return data ? m_textSource(*data, column).substr(0, kMaxCellText) : std::wstring_view(); });
+    }
     return text;
 }
 
