@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 std::optional<std::string> BenchPlatform::ReadSetting(const char* name)
 {
@@ -40,3 +41,33 @@ void Report(const char* what, std::vector<double> times)
 }
 
 void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+int RunsArgument(int argc, char** argv, int fallback)
+{
+    return argc > 1 ? std::max(std::atoi(argv[1]), 1) : fallback;
+}
+
+std::vector<double> Repeat(int runs, const std::function<void()>& action)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run)
+        times.push_back(Milliseconds(action));
+    return times;
+}
+
+HWND OpenBareTemplate(int templateId)
+{
+    HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
+                                     [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+void HandleWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}

@@ -32,3 +32,12 @@ double Milliseconds(const std::function<void()>& action);
 void Report(const char* what, std::vector<double> times);
 // Draws at once whatever the window and its controls have waiting to be drawn.
 void Paint(HWND window);
+
+// The number of runs given on the command line (the first argument), or fallback.
+int RunsArgument(int argc, char** argv, int fallback);
+// The time of each of runs calls of action.
+std::vector<double> Repeat(int runs, const std::function<void()>& action);
+// A window's template made and shown with a do-nothing dialog procedure: the floor of its opening.
+HWND OpenBareTemplate(int templateId);
+// Handles the messages waiting in this thread's queue.
+void HandleWaitingMessages();
