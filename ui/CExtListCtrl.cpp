@@ -1,7 +1,8 @@
 #include "ui/CExtListCtrl.h"
 
-#include "ui/MappedBitmap.h"
+#include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/MappedBitmap.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,17 +33,30 @@ bool CExtListCtrl::AttachToDialog(HWND dialog, int id)
 {
     if (!Attach(GetDlgItem(dialog, id)))
         return false;
-    // The list's own notifications go to its parent: watch them there.
+    // The list's own notifications go to its parent: watch them there. Through the dialog object
+    // when it is one of ours: a subclass costs a look-up of the window's properties per message,
+    // which under Wine is a round trip to the server.
     m_parent = dialog;
-    SetWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    m_list = Handle();
+    if (CDialog* owner = CDialog::FromHandle(dialog)) {
+        owner->WatchNotifications(m_list, [this](NMHDR& header, LRESULT& result) { return OnNotify(header, result); });
+        m_parentIsDialog = true;
+    } else {
+        SetWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    }
     return true;
 }
 
 void CExtListCtrl::DetachParent()
 {
-    if (m_parent)
+    if (m_parentIsDialog) {
+        if (CDialog* owner = CDialog::FromHandle(m_parent))
+            owner->StopWatching(m_list);
+    } else if (m_parent) {
         RemoveWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this));
+    }
     m_parent = nullptr;
+    m_parentIsDialog = false;
 }
 
 LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -50,21 +64,35 @@ LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wPar
 {
     auto* self = reinterpret_cast<CExtListCtrl*>(data);
     if (message == WM_NOTIFY) {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == self->Handle()) {
-            if (header->code == LVN_COLUMNCLICK)
-                self->OnColumnClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
-            else if (header->code == LVN_ITEMCHANGED)
-                self->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
-            else if (header->code == LVN_GETDISPINFOW && self->m_textSource) {
-                self->OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
-                return 0;
-            }
-        }
+        LRESULT result = 0;
+        if (self->OnNotify(*reinterpret_cast<NMHDR*>(lParam), result))
+            return result;
     } else if (message == WM_NCDESTROY) {
         self->DetachParent();
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+bool CExtListCtrl::OnNotify(NMHDR& header, LRESULT& result)
+{
+    if (header.hwndFrom != m_list)
+        return false;
+    switch (header.code) {
+    case LVN_COLUMNCLICK:
+        OnColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+        return false;
+    case LVN_ITEMCHANGED:
+        OnItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
+        return false;
+    case LVN_GETDISPINFOW:
+        if (!m_textSource)
+            return false;
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
 }
 
 int CExtListCtrl::RowCount() const { return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0)); }

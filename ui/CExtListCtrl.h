@@ -98,6 +98,8 @@ private:
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
     void DetachParent();
+    // The list's notification to its parent; true when it ends here with result.
+    bool OnNotify(NMHDR& header, LRESULT& result);
     void Sort();
     void ShowSortArrow(int column, int state) const;
     void OnItemChanged(const NMLISTVIEW& change);
@@ -120,4 +122,6 @@ private:
     int m_stateImageCount = 0;
     bool m_settingStateImages = false;
     HWND m_parent = nullptr;
+    HWND m_list = nullptr; // kept past the list window, to stop watching it
+    bool m_parentIsDialog = false;
 };
