@@ -1,4 +1,4 @@
-#include "bench/windows/BenchDemo.h"
+#include "bench/windows/WindowBenchDemo.h"
 
 #include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"

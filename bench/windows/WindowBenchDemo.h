@@ -1,5 +1,6 @@
 #pragma once
-// The store of the window benchmarks that time a whole demo installation.
+// The demo installation of the window benchmarks, read through BenchPlatform (the model
+// benchmarks have theirs in bench/BenchDemo.h).
 
 #include <functional>
 
