@@ -47,7 +47,7 @@ int RunsArgument(int argc, char** argv, int fallback)
     return argc > 1 ? std::max(std::atoi(argv[1]), 1) : fallback;
 }
 
-std::vector<double> Repeat(int runs, const std::function<void()>& action)
+std::vector<double> TimesOf(int runs, const std::function<void()>& action)
 {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run)
@@ -63,7 +63,7 @@ HWND OpenBareTemplate(int templateId)
     return window;
 }
 
-void HandleWaitingMessages()
+void DispatchWaitingMessages()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

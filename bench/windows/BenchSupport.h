@@ -36,8 +36,8 @@ void Paint(HWND window);
 // The number of runs given on the command line (the first argument), or fallback.
 int RunsArgument(int argc, char** argv, int fallback);
 // The time of each of runs calls of action.
-std::vector<double> Repeat(int runs, const std::function<void()>& action);
+std::vector<double> TimesOf(int runs, const std::function<void()>& action);
 // A window's template made and shown with a do-nothing dialog procedure: the floor of its opening.
 HWND OpenBareTemplate(int templateId);
 // Handles the messages waiting in this thread's queue.
-void HandleWaitingMessages();
+void DispatchWaitingMessages();

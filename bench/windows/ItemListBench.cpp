@@ -23,7 +23,7 @@ namespace {
 void PaintAndHandle(HWND window)
 {
     Paint(window);
-    HandleWaitingMessages();
+    DispatchWaitingMessages();
 }
 
 void OpenItemList()
@@ -37,7 +37,7 @@ void Run(const CGameData& game, int runs)
 {
     // Untimed: the first window also loads the fonts, the first Item List makes the shared item icons.
     OpenItemList();
-    Report("the bare template, for comparison", Repeat(runs, [] {
+    Report("the bare template, for comparison", TimesOf(runs, [] {
         HWND window = OpenBareTemplate(IDD_ITEM_LIST);
         PaintAndHandle(window);
         DestroyWindow(window);
@@ -45,7 +45,7 @@ void Run(const CGameData& game, int runs)
 
     // The list view's own inserts: every row's texts into the bare template's list.
     const std::vector<ItemListRow> rows = ItemListRows(game, {});
-    Report("the list view's inserts alone (571 x 21)", Repeat(runs, [&] {
+    Report("the list view's inserts alone (571 x 21)", TimesOf(runs, [&] {
         HWND window = OpenBareTemplate(IDD_ITEM_LIST);
         const CListView list(window, IDC_ITEMLIST_ITEMS);
         for (int column = 0; column < itemlist::kColumnCount; ++column)
@@ -61,12 +61,12 @@ void Run(const CGameData& game, int runs)
         DestroyWindow(window);
     }));
 
-    Report("open the Item List", Repeat(runs, OpenItemList));
+    Report("open the Item List", TimesOf(runs, OpenItemList));
 
     CItemListDlg* dialog = CViewerDialog::Open<CItemListDlg>();
     const HWND window = dialog->Handle();
     PaintAndHandle(window);
-    Report("Refresh", Repeat(runs, [&] {
+    Report("Refresh", TimesOf(runs, [&] {
         SendDlgItemMessageW(window, IDC_ITEMLIST_REFRESH, BM_CLICK, 0, 0);
         PaintAndHandle(window);
     }));
@@ -89,9 +89,9 @@ void Run(const CGameData& game, int runs)
         }
         Report(what, times);
     }
-    Report("copy every row", Repeat(runs, [&] { dialog->List().CopyToClipboard(); }));
+    Report("copy every row", TimesOf(runs, [&] { dialog->List().CopyToClipboard(); }));
     DestroyWindow(window);
-    HandleWaitingMessages();
+    DispatchWaitingMessages();
 }
 
 } // namespace
