@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "ui/CExtListCtrl.h"
+#include "ui/Controls.h"
 #include "ui/Dialog.h"
 
 #include <commctrl.h>
@@ -352,4 +353,28 @@ TEST_F(ExtList, RowsOfATextSourceShowSortCopyAndSizeTheOwnersTexts)
     const int widthOfSize = static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 1, 0));
     EXPECT_GE(widthOfSize, longest);
     EXPECT_LT(widthOfSize, longest + 40);
+}
+
+TEST_F(ExtList, SortsOnAHeaderClickOnADialogOfAnotherKind)
+{
+    // A dialog without the dialog base: the list watches its notifications through a subclass.
+    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ITEM_LIST), nullptr,
+                                    [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(plain, nullptr);
+    {
+        CExtListCtrl other;
+        ASSERT_TRUE(other.AttachToDialog(plain, IDC_ITEMLIST_ITEMS));
+        const CListView view(other.Handle());
+        view.InsertColumn(0, L"letter", 60);
+        for (const char* letter : {"b", "c", "a"})
+            view.InsertItem(view.GetItemCount(), letter, -1, 0);
+        NMLISTVIEW notice{};
+        notice.hdr = {other.Handle(), IDC_ITEMLIST_ITEMS, LVN_COLUMNCLICK};
+        notice.iItem = -1;
+        SendMessageW(plain, WM_NOTIFY, IDC_ITEMLIST_ITEMS, reinterpret_cast<LPARAM>(&notice));
+        EXPECT_EQ(other.SortState(), CExtListCtrl::kAscending);
+        EXPECT_EQ(other.CellText(0, 0), L"a");
+        EXPECT_EQ(other.CellText(2, 0), L"c");
+    } // the list lets go of the dialog first
+    DestroyWindow(plain);
 }
