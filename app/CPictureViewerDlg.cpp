@@ -44,7 +44,7 @@ void CPictureViewerDlg::FillSetList()
     if (!game)
         return;
     // The installation folder is read where it is: the process's current folder stays as it was.
-    m_names = picturesets::ListPictureFiles(game->m_installPath);
+    m_names = picturesets::ListPictureFiles(game->InstallPath());
     for (size_t i = 0; i < m_names.size(); ++i) {
         const int at = m_sets.AddString(m_names[i]);
         if (at >= 0)
@@ -75,7 +75,8 @@ void CPictureViewerDlg::OnChooseSet()
     m_frames.clear();
     std::vector<Image> images;
     if (CGameData* game = GetGameData())
-        game->LoadPicByName(m_names[entry], images, kScale, 0, 0, kBackground); // shows its message on failure
+        // Shows its message on failure.
+        game->LoadPicByName(m_names[entry], images, {.scale = kScale, .background = kBackground});
     for (const Image& image : images)
         if (BitmapHandle frame = CreateBitmapFromImage(image))
             m_frames.push_back(std::move(frame));

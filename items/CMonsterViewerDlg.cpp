@@ -93,7 +93,7 @@ BOOL CMonsterViewerDlg::OnInitDialog()
     PrepareLootList();
     const CGameData* game = GetGameData();
     for (size_t k = 0; k < m_effects.size(); ++k)
-        m_effects[k].Attach(window, kAttackIds[k].effects, game ? game->m_stateIcons9 : ImageList());
+        m_effects[k].Attach(window, kAttackIds[k].effects, game ? game->StateIcons9() : ImageList());
     BindControls();
 
     m_showPictures.SetCheck(true);
@@ -167,7 +167,7 @@ void CMonsterViewerDlg::PrepareLootList()
     if (!game)
         return;
     // Every window shares the store's image list: the template keeps the list from destroying it.
-    if (HIMAGELIST images = SharedImageList(game->m_itemImagesSmall))
+    if (HIMAGELIST images = SharedImageList(game->ItemImagesSmall()))
         m_lootView.SetImageList(images, LVSIL_SMALL);
 }
 

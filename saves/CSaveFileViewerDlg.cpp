@@ -143,8 +143,8 @@ void CSaveFileViewerDlg::PrepareLists()
     for (const AttackIds& attack : kAttackIds)
         CListBox(window, attack.specials).SetItemHeight(kSpecialHeight);
     if (game)
-        for (int i = 0; i < game->m_stateIcons9.Count(); ++i)
-            m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
+        for (int i = 0; i < game->StateIcons9().Count(); ++i)
+            m_stateIcons.push_back(CreateBitmapFromImage(*game->StateIcons9().Get(i)));
 }
 
 // The tree's images are the same for every viewer on one store: made once, kept for the run (a
@@ -164,11 +164,11 @@ void CSaveFileViewerDlg::PrepareSpellTree()
     static std::vector<std::unique_ptr<Made>> made;
     const Colour window = GetSysColor(COLOR_WINDOW);
     auto found = std::find_if(made.begin(), made.end(), [&](const auto& entry) {
-        return entry->game == game && entry->folder == game->m_installPath && entry->window == window;
+        return entry->game == game && entry->folder == game->InstallPath() && entry->window == window;
     });
     if (found == made.end()) {
         const Image schools = game->LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
-        auto entry = std::make_unique<Made>(Made{game, game->m_installPath, window, {}, 0});
+        auto entry = std::make_unique<Made>(Made{game, game->InstallPath(), window, {}, 0});
         entry->images = BuildSpellTreeImages(*game, window, schools, entry->sphereFrames);
         found = made.insert(made.end(), std::move(entry));
     }
@@ -365,13 +365,13 @@ void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& condit
     const CGameData* game = GetGameData();
     const Colour face = GetSysColor(COLOR_BTNFACE);
     for (size_t k = 0; k < m_conditions.size(); ++k) {
-        const Image* picture = k < conditions.size() && game ? game->m_itemImagesLarge.Get(conditions[k].image) : nullptr;
+        const Image* picture = k < conditions.size() && game ? game->ItemImagesLarge().Get(conditions[k].image) : nullptr;
         if (!picture) {
             m_conditions[k].SetBitmap(nullptr, false);
             continue;
         }
         Image shown(picture->Width(), picture->Height(), face);
-        const Colour mask = game->m_itemImagesLarge.Mask();
+        const Colour mask = game->ItemImagesLarge().Mask();
         shown.Draw(*picture, 0, 0, &mask);
         m_conditions[k].SetBitmap(CreateBitmapFromImage(shown).Release(), true);
         m_conditionTip.AddTool(static_cast<int>(k) + 1, Widen(conditions[k].tip));
@@ -476,7 +476,7 @@ void CSaveFileViewerDlg::BindControls()
     });
     BindClick(IDC_SAVE_OPEN_GUILD, [this] {
         if (CGameData* game = GetGameData())
-            LoadFile(savefile::GuildFilePath(game->m_installPath, game->m_isGold));
+            LoadFile(savefile::GuildFilePath(game->InstallPath(), game->IsGold()));
     });
     BindClick(IDC_SAVE_ANIMATION, [this] {
         SetOption(viewoptions::kAnimation, CButton(Handle(), IDC_SAVE_ANIMATION).IsChecked());

@@ -24,7 +24,7 @@ int RunOnDemo(const char* folderName, const std::function<void(const CGameData& 
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (game.m_loaded) {
+        if (game.Loaded()) {
             SetGameData(&game);
             bench(game);
             ReleaseSharedImageLists();

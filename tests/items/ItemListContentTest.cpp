@@ -1,5 +1,7 @@
 // The Item List's rows, filters and sort order.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "items/ItemListContent.h"
 #include "items/ItemText.h"
 #include "tests/items/RecordFixture.h"
@@ -21,10 +23,7 @@ protected:
     ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
     const CGameData& Game()
     {
-        store.game.m_items.clear();
-        for (const Record& item : items)
-            store.game.m_items.insert(store.game.m_items.end(), item.begin(), item.end());
-        store.game.m_itemCount = static_cast<int>(items.size());
+        GameDataSeam(store.game).SetItems(items);
         return store.game;
     }
     ItemRecord Item(int number) { return ItemRecord(Game().GetItem(number)); }
@@ -236,7 +235,7 @@ TEST_F(ItemListContent, FilterChoicesComeFromTheNameLists)
 
 TEST_F(ItemListContent, AnEmptyTypeListGivesOnlyAny)
 {
-    store.game.m_itemTypeNames.clear();
+    GameDataSeam(store.game).NameList(namelist::kItemTypes).clear();
     const std::vector<FilterChoice> types = ItemTypeChoices(Game());
     ASSERT_EQ(types.size(), 1u);
     EXPECT_EQ(types[0].data, kAny);

@@ -1,5 +1,6 @@
 // What the Item Viewer shows of an item and how its name search runs.
 
+#include "testing/GameDataSeam.h"
 #include "items/ItemViewerContent.h"
 #include "tests/items/RecordFixture.h"
 
@@ -20,10 +21,7 @@ protected:
     // The store with the items as they now are.
     const CGameData& Game()
     {
-        store.game.m_items.clear();
-        for (const Record& item : items)
-            store.game.m_items.insert(store.game.m_items.end(), item.begin(), item.end());
-        store.game.m_itemCount = static_cast<int>(items.size());
+        GameDataSeam(store.game).SetItems(items);
         return store.game;
     }
 
@@ -121,5 +119,5 @@ TEST_F(ItemViewerContent, FieldsOfAnItemAndWhetherItCarriesAText)
     EXPECT_FALSE(ItemViewerFieldsOf(Game(), 0)->hasText);
 
     EXPECT_FALSE(ItemViewerFieldsOf(Game(), -1));
-    EXPECT_FALSE(ItemViewerFieldsOf(Game(), Game().m_itemCount));
+    EXPECT_FALSE(ItemViewerFieldsOf(Game(), Game().ItemCount()));
 }

@@ -306,7 +306,7 @@ int Hit(Context& context)
     std::optional<MapData> data = LoadMap(context.game, map, status);
     if (!data)
         return status;
-    const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
+    const MapRenderParams params = MapRenderParams::ForEdition(context.game.IsGold());
     const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
     PrintLine(hit.quadrant < 0 ? std::string("none") : Format("%i\t%i\t%i", hit.quadrant, hit.x, hit.y));
     return kOk;
@@ -324,7 +324,7 @@ int Hover(Context& context)
     std::optional<MapData> data = LoadMap(context.game, map, status);
     if (!data)
         return status;
-    const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
+    const MapRenderParams params = MapRenderParams::ForEdition(context.game.IsGold());
     const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
     PrintLine(Cell(HoverText(data->Events(), hit)));
     return kOk;

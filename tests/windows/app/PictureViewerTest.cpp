@@ -89,7 +89,7 @@ protected:
         ClearSettings();
         StoreSetting(L"w7path", Widen(m_folder.Path()));
         m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
+        ASSERT_TRUE(m_game->Loaded());
         m_platform.errors.clear(); // the image files this installation leaves out
         SetGameData(m_game.get());
         m_viewer = CViewerDialog::Open<CPictureViewerDlg>();
@@ -381,7 +381,7 @@ TEST(AboutBox, ShowsTheVersionItCarriesAndItsTextInTheGameFont)
     StoreSetting(L"w7path", Widen(DemoGameFolder()));
     CapturingPlatform platform;
     auto game = std::make_unique<CGameData>(platform);
-    ASSERT_TRUE(game->m_loaded);
+    ASSERT_TRUE(game->Loaded());
     SetGameData(game.get());
 
     CAboutDlg about;

@@ -124,7 +124,7 @@ protected:
         StoreSetting(L"w7path", Widen(s_folder->Path()));
         s_platform = std::make_unique<CapturingPlatform>();
         s_game = std::make_unique<CGameData>(*s_platform);
-        ASSERT_TRUE(s_game->m_loaded);
+        ASSERT_TRUE(s_game->Loaded());
         SetGameData(s_game.get());
     }
     static void TearDownTestSuite()

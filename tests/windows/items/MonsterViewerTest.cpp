@@ -70,7 +70,7 @@ protected:
         ClearSettings();
         StoreSetting(L"w7path", Widen(m_folder.Path()));
         m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
+        ASSERT_TRUE(m_game->Loaded());
         m_platform.errors.clear(); // the image files this installation leaves out
         SetGameData(m_game.get());
         m_viewer = OpenMonsterViewer(1024, 768);
@@ -134,7 +134,7 @@ protected:
 TEST_F(MonsterViewer, ChoosingByNameOrByNumberShowsTheMonsterInBoth)
 {
     EXPECT_EQ(m_viewer->Current(), -1);
-    EXPECT_EQ(SendMessageW(Item(IDC_MONSTER_NAME), CB_GETCOUNT, 0, 0), m_game->m_monsterCount);
+    EXPECT_EQ(SendMessageW(Item(IDC_MONSTER_NAME), CB_GETCOUNT, 0, 0), m_game->MonsterCount());
     const LRESULT orc = SendMessageW(Item(IDC_MONSTER_NAME), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                      reinterpret_cast<LPARAM>(L"Orc"));
     ASSERT_GE(orc, 0);
