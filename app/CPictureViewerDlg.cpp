@@ -106,26 +106,10 @@ void CPictureViewerDlg::ShowFrame()
     const HBITMAP frame = m_frames[static_cast<size_t>(m_cursor.Frame())].Get();
     BITMAP info{};
     GetObjectW(frame, sizeof info, &info);
-    PlacePicture(info.bmWidth, info.bmHeight);
+    m_picture.PlaceCentred(m_stage, info.bmWidth, info.bmHeight);
     m_picture.SetBitmap(frame);
     m_counter.SetText(m_cursor.CounterText());
     CControl(m_picture.Handle()).Show(true);
-}
-
-// The picture window takes the frame's size and is centred in the area below the controls; a
-// frame larger than the area is shown in part, with scroll bars.
-void CPictureViewerDlg::PlacePicture(int width, int height)
-{
-    const HWND window = m_picture.Handle();
-    RECT outer{}, client{};
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    const int stageWidth = m_stage.right - m_stage.left, stageHeight = m_stage.bottom - m_stage.top;
-    const int w = std::min(width + frameWidth, stageWidth), h = std::min(height + frameHeight, stageHeight);
-    SetWindowPos(window, nullptr, m_stage.left + (stageWidth - w) / 2, m_stage.top + (stageHeight - h) / 2, w, h,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPictureViewerDlg::SaveAll()

@@ -5,48 +5,52 @@
 // row. Prints the median and the slowest run of each, in milliseconds. Run it with
 // build/windows/wine-run.sh.
 
-#include "bench/windows/WindowBenchDemo.h"
 #include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
 #include "items/CItemListDlg.h"
 #include "res/resource.h"
-#include "ui/WinText.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <utility>
 #include <vector>
 
 namespace {
+
+void HandleWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
 
 // Paints now, then handles what the painting left waiting.
 void PaintAndHandle(HWND window)
 {
     Paint(window);
-    DispatchWaitingMessages();
+    HandleWaitingMessages();
 }
 
-void OpenItemList()
-{
-    CItemListDlg* dialog = CViewerDialog::Open<CItemListDlg>();
-    PaintAndHandle(dialog->Handle());
-    DestroyWindow(dialog->Handle());
-}
+HWND OpenItemList() { return CViewerDialog::Open<CItemListDlg>()->Handle(); }
 
 void Run(const CGameData& game, int runs)
 {
-    // Untimed: the first window also loads the fonts, the first Item List makes the shared item icons.
-    OpenItemList();
-    Report("the bare template, for comparison", TimesOf(runs, [] {
-        HWND window = OpenBareTemplate(IDD_ITEM_LIST);
-        PaintAndHandle(window);
-        DestroyWindow(window);
-    }));
+    // Untimed: the first window also loads the fonts, the first Item List makes the item icons.
+    OpenAndPaint(1, OpenItemList);
+    HandleWaitingMessages();
+
+    Report("the bare template, for comparison", BareTemplate(runs, IDD_ITEM_LIST));
+    HandleWaitingMessages();
 
     // The list view's own inserts: every row's texts into the bare template's list.
     const std::vector<ItemListRow> rows = ItemListRows(game, {});
-    Report("the list view's inserts alone (571 x 21)", TimesOf(runs, [&] {
-        HWND window = OpenBareTemplate(IDD_ITEM_LIST);
+    Report("the list view's inserts alone (571 x 21)", OpenAndPaint(runs, [&] {
+        HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ITEM_LIST), nullptr,
+                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        ShowWindow(window, SW_SHOW);
         const CListView list(window, IDC_ITEMLIST_ITEMS);
         for (int column = 0; column < itemlist::kColumnCount; ++column)
             list.InsertColumn(column, L"", 40);
@@ -57,16 +61,17 @@ void Run(const CGameData& game, int runs)
                 list.SetItemText(at, column, row.texts[static_cast<size_t>(column)]);
         }
         list.SetRedraw(true);
-        PaintAndHandle(window);
-        DestroyWindow(window);
+        return window;
     }));
+    HandleWaitingMessages();
 
-    Report("open the Item List", TimesOf(runs, OpenItemList));
+    Report("open the Item List", OpenAndPaint(runs, OpenItemList));
+    HandleWaitingMessages();
 
     CItemListDlg* dialog = CViewerDialog::Open<CItemListDlg>();
     const HWND window = dialog->Handle();
     PaintAndHandle(window);
-    Report("Refresh", TimesOf(runs, [&] {
+    Report("Refresh", Repeat(runs, [&](int) {
         SendDlgItemMessageW(window, IDC_ITEMLIST_REFRESH, BM_CLICK, 0, 0);
         PaintAndHandle(window);
     }));
@@ -89,9 +94,9 @@ void Run(const CGameData& game, int runs)
         }
         Report(what, times);
     }
-    Report("copy every row", TimesOf(runs, [&] { dialog->List().CopyToClipboard(); }));
+    Report("copy every row", Repeat(runs, [&](int) { dialog->List().CopyToClipboard(); }));
     DestroyWindow(window);
-    DispatchWaitingMessages();
+    HandleWaitingMessages();
 }
 
 } // namespace
@@ -99,5 +104,10 @@ void Run(const CGameData& game, int runs)
 int main(int argc, char** argv)
 {
     const int runs = RunsArgument(argc, argv, 10);
-    return RunOnDemo("tallowmark-bench-items", [runs](const CGameData& game) { Run(game, runs); });
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-items");
+    if (!demo.Loaded())
+        return 1;
+    Run(demo.Game(), runs);
+    return 0;
 }

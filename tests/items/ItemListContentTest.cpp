@@ -12,20 +12,8 @@ namespace {
 
 using namespace itemlist;
 
-class ItemListContent : public ::testing::Test {
+class ItemListContent : public ::testing::Test, protected ItemTable {
 protected:
-    int Add(const std::string& name)
-    {
-        items.emplace_back(72, 0);
-        ByteWriter(items.back()).Text(0, name, 22);
-        return static_cast<int>(items.size()) - 1;
-    }
-    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
-    const CGameData& Game()
-    {
-        GameDataSeam(store.game).SetItems(items);
-        return store.game;
-    }
     ItemRecord Item(int number) { return ItemRecord(Game().GetItem(number)); }
     std::vector<int> Passing(const ItemListFilter& filter)
     {
@@ -43,9 +31,6 @@ protected:
             numbers.push_back(row.number);
         return numbers;
     }
-
-    NamedStore store;
-    std::vector<Record> items;
 };
 
 using Numbers = std::vector<int>;

@@ -8,26 +8,7 @@
 
 namespace {
 
-class ItemViewerContent : public ::testing::Test {
-protected:
-    // Adds an item with the stored name; returns its number.
-    int Add(const std::string& name)
-    {
-        items.emplace_back(72, 0);
-        ByteWriter(items.back()).Text(0, name, 22);
-        return static_cast<int>(items.size()) - 1;
-    }
-    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
-    // The store with the items as they now are.
-    const CGameData& Game()
-    {
-        GameDataSeam(store.game).SetItems(items);
-        return store.game;
-    }
-
-    NamedStore store;
-    std::vector<Record> items;
-};
+class ItemViewerContent : public ::testing::Test, protected ItemTable {};
 
 } // namespace
 

@@ -62,3 +62,25 @@ public:
     MemoryPlatform platform; // no folder: the store loads nothing
     CGameData game{platform};
 };
+
+// A named store with items a test adds and edits byte by byte.
+class ItemTable {
+public:
+    // Adds an item with the stored name; returns its number.
+    int Add(const std::string& name)
+    {
+        items.emplace_back(72, 0);
+        ByteWriter(items.back()).Text(0, name, 22);
+        return static_cast<int>(items.size()) - 1;
+    }
+    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
+    // The store with the items as they now are.
+    const CGameData& Game()
+    {
+        GameDataSeam(store.game).SetItems(items);
+        return store.game;
+    }
+
+    NamedStore store;
+    std::vector<Record> items;
+};
