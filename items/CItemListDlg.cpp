@@ -88,6 +88,12 @@ BOOL CItemListDlg::OnInitDialog()
     m_items.SetSortCallback([this](LPARAM first, LPARAM second, int column, int state) {
         return CompareRows(first, second, column, state);
     });
+    m_items.SetTextSource([this](LPARAM number, int column) -> std::wstring_view {
+        const auto shown = m_rows.find(static_cast<int>(number));
+        if (shown == m_rows.end() || column < 0 || column >= itemlist::kColumnCount)
+            return {};
+        return shown->second.texts[static_cast<size_t>(column)];
+    });
 
     if (game) {
         items.SetImageList(SharedImageList(game->IconImages()), LVSIL_SMALL);
@@ -108,6 +114,8 @@ BOOL CItemListDlg::OnInitDialog()
         const itemlist::ColumnHeader& header = itemlist::kColumns[static_cast<size_t>(column)];
         m_items.InsertColumn(column, Widen(header.name).c_str(), header.image);
     }
+    for (int column = 0; column < itemlist::kColumnCount; ++column)
+        m_columnOf[static_cast<size_t>(column)] = static_cast<int>(m_items.HeaderItemData(column));
     m_status.Create(Handle(), IDC_ITEMLIST_STATUS);
 
     BindClick(IDC_ITEMLIST_REFRESH, [this] { Refresh(); });
@@ -117,6 +125,8 @@ BOOL CItemListDlg::OnInitDialog()
                                                             {IDC_ITEMLIST_BY_PROPERTIES, &m_properties}};
     for (const auto& [id, list] : switches)
         BindClick(id, [this, id = id, list = list] { CControl(list->Handle()).Enable(CButton(Handle(), id).IsChecked()); });
+    // Emptied at each refresh: a notice per deleted row would only cost time.
+    BindNotify(IDC_ITEMLIST_ITEMS, LVN_DELETEALLITEMS, [](NMHDR&) { return LRESULT{TRUE}; });
     BindNotify(IDC_ITEMLIST_ITEMS, NM_DBLCLK, [this](NMHDR& header) {
         const int row = reinterpret_cast<NMITEMACTIVATE&>(header).iItem;
         if (row >= 0)
@@ -166,12 +176,15 @@ void CItemListDlg::Refresh()
     items.SetRedraw(false);
     items.DeleteAllItems();
     m_rows.clear();
+    int at = 0;
     if (const CGameData* game = GetGameData())
         for (ItemListRow& row : ItemListRows(*game, Filter())) {
-            const int at = items.InsertItem(items.GetItemCount(), row.texts[0], row.image, row.number);
-            for (int column = 1; column < itemlist::kColumnCount; ++column)
-                items.SetItemText(at, column, row.texts[static_cast<size_t>(column)]);
-            m_rows.emplace(row.number, std::move(row));
+            // The list keeps no texts of its own: it asks for the cells it shows.
+            ShownRow& shown = m_rows[row.number];
+            for (size_t column = 0; column < shown.texts.size(); ++column)
+                shown.texts[column] = Widen(row.texts[column]);
+            m_items.InsertRow(at++, row.number, row.image);
+            shown.row = std::move(row);
         }
     // The arrow in the header stays true: the new rows take the order it shows.
     m_items.Resort();
@@ -186,8 +199,10 @@ int CItemListDlg::CompareRows(LPARAM first, LPARAM second, int columnIndex, int 
     const auto a = m_rows.find(static_cast<int>(first)), b = m_rows.find(static_cast<int>(second));
     if (!game || a == m_rows.end() || b == m_rows.end())
         return 0;
-    const int column = static_cast<int>(m_items.HeaderItemData(columnIndex));
-    return ::CompareRows(*game, a->second, b->second, column, state == CExtListCtrl::kDescending);
+    if (columnIndex < 0 || columnIndex >= itemlist::kColumnCount)
+        return 0;
+    const int column = m_columnOf[static_cast<size_t>(columnIndex)];
+    return ::CompareRows(*game, a->second.row, b->second.row, column, state == CExtListCtrl::kDescending);
 }
 
 void CItemListDlg::OnToggleFilter()

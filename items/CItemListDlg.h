@@ -9,7 +9,9 @@
 #include "ui/CResizableDlg.h"
 #include "ui/Controls.h"
 
+#include <array>
 #include <map>
+#include <string>
 
 class CItemListDlg : public CResizableDlg {
 public:
@@ -50,6 +52,13 @@ private:
     ImageListHandle m_headerImages;
     ImageListHandle m_checkBoxes;
     IconHandle m_smallIcon;
-    std::map<int, ItemListRow> m_rows; // the rows shown, by item number
+    // A row shown: the model's row, and its texts as the list shows them (asked for by the list).
+    struct ShownRow {
+        ItemListRow row;
+        std::array<std::wstring, itemlist::kColumnCount> texts;
+    };
+    std::map<int, ShownRow> m_rows; // by item number
+    // Each column's number as its header item carries it, read once the columns are in.
+    std::array<int, itemlist::kColumnCount> m_columnOf{};
     bool m_filterHidden = false;
 };

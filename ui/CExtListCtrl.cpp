@@ -1,11 +1,13 @@
 #include "ui/CExtListCtrl.h"
 
-#include "ui/MappedBitmap.h"
+#include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/MappedBitmap.h"
 
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -31,17 +33,30 @@ bool CExtListCtrl::AttachToDialog(HWND dialog, int id)
 {
     if (!Attach(GetDlgItem(dialog, id)))
         return false;
-    // The list's own notifications go to its parent: watch them there.
+    // The list's own notifications go to its parent: watch them there. Through the dialog object
+    // when it is one of ours: a subclass costs a look-up of the window's properties per message,
+    // which under Wine is a round trip to the server.
     m_parent = dialog;
-    SetWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    m_list = Handle();
+    if (CDialog* owner = CDialog::FromHandle(dialog)) {
+        owner->WatchNotifications(m_list, [this](NMHDR& header, LRESULT& result) { return OnNotify(header, result); });
+        m_parentIsDialog = true;
+    } else {
+        SetWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    }
     return true;
 }
 
 void CExtListCtrl::DetachParent()
 {
-    if (m_parent)
+    if (m_parentIsDialog) {
+        if (CDialog* owner = CDialog::FromHandle(m_parent))
+            owner->StopWatching(m_list);
+    } else if (m_parent) {
         RemoveWindowSubclass(m_parent, ParentProc, reinterpret_cast<UINT_PTR>(this));
+    }
     m_parent = nullptr;
+    m_parentIsDialog = false;
 }
 
 LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -49,17 +64,35 @@ LRESULT CALLBACK CExtListCtrl::ParentProc(HWND window, UINT message, WPARAM wPar
 {
     auto* self = reinterpret_cast<CExtListCtrl*>(data);
     if (message == WM_NOTIFY) {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == self->Handle()) {
-            if (header->code == LVN_COLUMNCLICK)
-                self->OnColumnClick(reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
-            else if (header->code == LVN_ITEMCHANGED)
-                self->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
-        }
+        LRESULT result = 0;
+        if (self->OnNotify(*reinterpret_cast<NMHDR*>(lParam), result))
+            return result;
     } else if (message == WM_NCDESTROY) {
         self->DetachParent();
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+bool CExtListCtrl::OnNotify(NMHDR& header, LRESULT& result)
+{
+    if (header.hwndFrom != m_list)
+        return false;
+    switch (header.code) {
+    case LVN_COLUMNCLICK:
+        OnColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+        return false;
+    case LVN_ITEMCHANGED:
+        OnItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
+        return false;
+    case LVN_GETDISPINFOW:
+        if (!m_textSource)
+            return false;
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
 }
 
 int CExtListCtrl::RowCount() const { return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0)); }
@@ -70,8 +103,43 @@ int CExtListCtrl::ColumnCount() const
     return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
+std::optional<LPARAM> CExtListCtrl::RowData(int row) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+        return std::nullopt;
+    return item.lParam;
+}
+
+int CExtListCtrl::InsertRow(int index, LPARAM data, int image) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | (image >= 0 ? LVIF_IMAGE : 0);
+    item.iItem = index;
+    item.pszText = LPSTR_TEXTCALLBACKW; // its other cells, never set, are asked for alike
+    item.iImage = image;
+    item.lParam = data;
+    return static_cast<int>(SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void CExtListCtrl::OnGetDispInfo(NMLVDISPINFOW& info) const
+{
+    if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0)
+        return;
+    const std::wstring_view text = m_textSource(info.item.lParam, info.item.iSubItem);
+    const size_t length = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    text.copy(info.item.pszText, length);
+    info.item.pszText[length] = L'\0';
+}
+
 std::wstring CExtListCtrl::CellText(int row, int column) const
 {
+    if (m_textSource) {
+        const std::optional<LPARAM> data = RowData(row);
+        return data ? std::wstring(m_textSource(*data, column).substr(0, kMaxCellText)) : std::wstring();
+    }
     std::wstring text(kMaxCellText + 1, L'\0');
     LVITEMW item{};
     item.iSubItem = column;
@@ -200,28 +268,59 @@ int CExtListCtrl::HeaderWidth(int column) const
     return width;
 }
 
+void CExtListCtrl::AutoSizeFromSource()
+{
+    const int rows = RowCount();
+    std::vector<LPARAM> data;
+    data.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        data.push_back(RowData(row).value_or(0));
+    WindowDc dc(Handle());
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    SelectGuard select(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+        // Many cells repeat (types, skills, dashes): each text is measured once.
+        std::unordered_set<std::wstring_view> measured;
+        int widest = 0;
+        for (LPARAM row : data) {
+            const std::wstring_view text = m_textSource(row, column).substr(0, kMaxCellText);
+            if (!measured.insert(text).second)
+                continue;
+            SIZE size{};
+            if (GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size))
+                widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        const int contents = widest + kHeaderTextMargin + (column == 0 ? ImagesWidth() : 0);
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, HeaderWidth(column)));
+    }
+}
+
 void CExtListCtrl::AutoSizeColumns(int width, bool holdRedraw)
 {
     if (holdRedraw)
         SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     const bool listMode = (GetWindowLongPtrW(Handle(), GWL_STYLE) & LVS_TYPEMASK) == LVS_LIST;
-    for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
-        if (listMode) {
-            // One width for every entry: the widest text beside its images.
-            int widest = 0;
-            for (int row = 0, rows = RowCount(); row < rows; ++row)
-                widest = std::max(widest, static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0,
-                                                                      reinterpret_cast<LPARAM>(CellText(row, 0).c_str()))));
-            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, 0, width ? width : widest + ImagesWidth() + kHeaderTextMargin);
-            break;
+    if (listMode) {
+        // One width for every entry: the widest text beside its images.
+        int widest = 0;
+        for (int row = 0, rows = RowCount(); row < rows; ++row)
+            widest = std::max(widest, static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0,
+                                                                  reinterpret_cast<LPARAM>(CellText(row, 0).c_str()))));
+        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, 0, width ? width : widest + ImagesWidth() + kHeaderTextMargin);
+    } else if (width == 0 && m_textSource) {
+        AutoSizeFromSource();
+    } else {
+        for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
+            if (width) {
+                SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+                continue;
+            }
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
+            const int contents =
+                static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                         std::max(contents, HeaderWidth(column)));
         }
-        if (width) {
-            SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
-            continue;
-        }
-        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
-        const int contents = static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
-        SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), std::max(contents, HeaderWidth(column)));
     }
     if (holdRedraw) {
         SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
@@ -252,8 +351,14 @@ std::wstring CExtListCtrl::ClipboardText() const
     };
     if (rows.size() >= 2)
         line([&](int column) { return HeaderText(column); });
-    for (int row : rows)
-        line([&](int column) { return CellText(row, column); });
+    for (int row : rows) {
+        if (!m_textSource) {
+            line([&](int column) { return CellText(row, column); });
+            continue;
+        }
+        const std::optional<LPARAM> data = RowData(row);
+        line([&](int column) { return data ? m_textSource(*data, column).substr(0, kMaxCellText) : std::wstring_view(); });
+    }
     return text;
 }
 

@@ -10,7 +10,9 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Sent to the owner (WM_NOTIFY from the list) before a row's state image changes; the owner may
 // write another new image into the record.
@@ -33,6 +35,9 @@ public:
     // when the first goes first. Item data rather than positions, because the list view does not
     // keep positions stable while it sorts.
     using SortCallback = std::function<int(LPARAM first, LPARAM second, int column, int state)>;
+
+    // A cell's text, of the row with that item data, kept by the owner.
+    using TextSource = std::function<std::wstring_view(LPARAM data, int column)>;
 
     CExtListCtrl();
     ~CExtListCtrl() override;
@@ -61,6 +66,13 @@ public:
     // Sorts again by the present sort column and state, after the rows were filled anew.
     void Resort();
 
+    // For large lists: the rows' texts stay with the owner instead of being copied into the list.
+    // The list asks the source for the cells it shows; copying, sizing and sorting read it
+    // directly. Rows of such a list are inserted with InsertRow.
+    void SetTextSource(TextSource source) { m_textSource = std::move(source); }
+    // Inserts a row at index whose texts come from the source; image -1 for none. Its index or -1.
+    int InsertRow(int index, LPARAM data, int image) const;
+
     // Inserts a column named name whose header item carries its index as data; with a header
     // image (>= 0) the header shows that image instead of the name.
     int InsertColumn(int index, const wchar_t* name, int headerImage = -1);
@@ -86,9 +98,15 @@ private:
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
     void DetachParent();
+    // The list's notification to its parent; true when it ends here with result.
+    bool OnNotify(NMHDR& header, LRESULT& result);
     void Sort();
     void ShowSortArrow(int column, int state) const;
     void OnItemChanged(const NMLISTVIEW& change);
+    void OnGetDispInfo(NMLVDISPINFOW& info) const;
+    // Column widths measured from the source's texts, without asking the list for every cell.
+    void AutoSizeFromSource();
+    std::optional<LPARAM> RowData(int row) const;
     int AskOwner(int row, int oldImage, int newImage) const;
     void SetStateImage(int row, int image);
     std::wstring HeaderText(int column) const;
@@ -98,9 +116,12 @@ private:
     BitmapHandle m_ascending;
     BitmapHandle m_descending;
     SortCallback m_sortCallback;
+    TextSource m_textSource;
     int m_sortColumn = -1;
     int m_sortState = kUnsorted;
     int m_stateImageCount = 0;
     bool m_settingStateImages = false;
     HWND m_parent = nullptr;
+    HWND m_list = nullptr; // kept past the list window, to stop watching it
+    bool m_parentIsDialog = false;
 };

@@ -107,6 +107,17 @@ void CDialog::BindNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handl
     m_notifyHandlers[{id, code}] = std::move(handler);
 }
 
+void CDialog::WatchNotifications(HWND control, NotifyWatcher watcher)
+{
+    StopWatching(control);
+    m_watchers.emplace_back(control, std::move(watcher));
+}
+
+void CDialog::StopWatching(HWND control)
+{
+    std::erase_if(m_watchers, [control](const auto& entry) { return entry.first == control; });
+}
+
 void CDialog::SetIcons(int iconId)
 {
     m_icons.Set(m_hwnd, iconId);
@@ -154,6 +165,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         RemovePropW(window, kObjectProperty);
         SetWindowLongPtrW(window, DWLP_USER, 0);
         dialog->m_hwnd = nullptr;
+        dialog->m_watchers.clear();
         dialog->PostNcDestroy(); // may delete the object: nothing of it is used after this
         return FALSE;
     }
@@ -201,6 +213,16 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         LRESULT notifyResult = 0;
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        for (const auto& [control, watcher] : m_watchers) {
+            if (control != header->hwndFrom)
+                continue;
+            const NotifyWatcher watch = watcher; // a watcher may stop watching
+            if (watch(*header, notifyResult)) {
+                SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, notifyResult);
+                return TRUE;
+            }
+            break;
+        }
         if (!OnNotify(header, notifyResult)) {
             auto bound = m_notifyHandlers.find({static_cast<int>(header->idFrom), header->code});
             if (bound == m_notifyHandlers.end())

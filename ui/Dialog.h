@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class CDialog {
 public:
@@ -47,6 +48,14 @@ public:
     HICON BigIcon() const { return m_icons.Big(); }
     // Moves the keyboard focus to a control as Tab would.
     void FocusControl(HWND control) const;
+
+    // For control classes that act on their own notifications (a sort on a header click):
+    // watcher sees the WM_NOTIFY messages of control before the dialog's handlers do, and ends
+    // them there with result when it returns true. One watcher per control; the dialog drops its
+    // watchers with its window.
+    using NotifyWatcher = std::function<bool(NMHDR& header, LRESULT& result)>;
+    void WatchNotifications(HWND control, NotifyWatcher watcher);
+    void StopWatching(HWND control);
 
     // Gives a keyboard message to the dialog it belongs to, if that is one of ours.
     static bool RouteDialogMessage(MSG& message);
@@ -94,6 +103,7 @@ private:
     int m_templateId;
     std::map<std::pair<int, int>, std::function<void()>> m_commandHandlers;
     std::map<std::pair<int, UINT>, std::function<LRESULT(NMHDR&)>> m_notifyHandlers;
+    std::vector<std::pair<HWND, NotifyWatcher>> m_watchers; // a few at most
     bool m_modal = false;
     bool m_endModal = false;
     INT_PTR m_result = -1;

@@ -27,7 +27,14 @@ protected:
     virtual void Paint(HDC /*dc*/) const {}
 
 private:
+    bool Subclass(HWND window);
+    // Our own procedure in front of the window's, finding this object in the window's user data.
+    static LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Unchain();
+    // The common controls' subclassing, where the user data is taken.
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
     HWND m_window = nullptr;
+    WNDPROC m_previous = nullptr; // set while ChainProc is in front
+    bool m_going = false;         // the object is being destroyed: messages pass by it
 };

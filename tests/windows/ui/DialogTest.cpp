@@ -7,10 +7,13 @@
 #include "ui/CImageButton.h"
 #include "ui/Dialog.h"
 #include "ui/Handles.h"
+#include "ui/SubclassedWindow.h"
 #include "ui/WindowFailure.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -181,4 +184,75 @@ TEST(ImageButton, DrawsItsOwnCopyOfTheBitmap)
     WindowDc dc(buttonWindow);
     EXPECT_EQ(GetPixel(dc.Get(), 9, 9), RGB(255, 0, 0));
     DestroyWindow(dialog.Handle());
+}
+
+namespace {
+
+constexpr UINT kProbeMessage = WM_APP + 1;
+
+// Answers kProbeMessage with 7 and counts what it saw; everything else goes on to the control.
+class ProbeWindow : public CSubclassedWindow {
+public:
+    int seen = 0;
+
+protected:
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        ++seen;
+        if (message != kProbeMessage)
+            return false;
+        result = 7;
+        return true;
+    }
+};
+
+HWND MakeStatic() { return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr); }
+
+} // namespace
+
+TEST(SubclassedWindow, SeesMessagesFirstAndPassesTheRestOnWhateverHoldsTheUserData)
+{
+    for (const LONG_PTR userData : {LONG_PTR{0}, LONG_PTR{1234}}) {
+        HWND window = MakeStatic();
+        SetWindowLongPtrW(window, GWLP_USERDATA, userData);
+        ProbeWindow probe;
+        ASSERT_TRUE(probe.Attach(window)) << userData;
+        EXPECT_EQ(SendMessageW(window, kProbeMessage, 0, 0), 7) << userData;
+        SetWindowTextW(window, L"passed on");
+        wchar_t text[32] = {};
+        GetWindowTextW(window, text, 32);
+        EXPECT_STREQ(text, L"passed on") << userData;
+        EXPECT_GT(probe.seen, 1) << userData;
+        if (userData) {
+            EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), userData) << "the owner's user data is left alone";
+        }
+    }
+}
+
+TEST(SubclassedWindow, EndsSoundlyWhenTheWindowGoesFirstOrAnotherProcedureStandsInFront)
+{
+    {
+        HWND window = MakeStatic();
+        ProbeWindow probe;
+        ASSERT_TRUE(probe.Attach(window));
+        DestroyWindow(window);
+        EXPECT_EQ(probe.Handle(), nullptr);
+    } // the object after its window
+
+    HWND window = MakeStatic();
+    auto probe = std::make_unique<ProbeWindow>();
+    ASSERT_TRUE(probe->Attach(window));
+    static int s_inFront = 0;
+    s_inFront = 0;
+    SetWindowSubclass(
+        window,
+        [](HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+            ++s_inFront;
+            return DefSubclassProc(control, message, wParam, lParam);
+        },
+        1, 0);
+    EXPECT_EQ(SendMessageW(window, kProbeMessage, 0, 0), 7) << "reached through the procedure in front";
+    probe.reset(); // destroys the window: its last messages pass the object that is going
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_GT(s_inFront, 1);
 }

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "ui/CExtListCtrl.h"
+#include "ui/Controls.h"
 #include "ui/Dialog.h"
 
 #include <commctrl.h>
@@ -305,4 +306,75 @@ TEST_F(ExtList, ACheckBoxChangeReachesEverySelectedRowAndTheOwnerMayOverrule)
     SetState(6, LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(2));
     EXPECT_EQ(StateImage(6), 2);
     EXPECT_EQ(StateImage(4), 1);
+}
+
+TEST_F(ExtList, RowsOfATextSourceShowSortCopyAndSizeTheOwnersTexts)
+{
+    HWND window = Fill(IDC_ITEMLIST_ITEMS, {}, {L"name", L"size"});
+    // Item data 10, 20, 30; the list holds none of the texts.
+    const std::vector<Texts> cells = {{L"ant", L"a rather long text for an ant"}, {L"bee", L"2"}, {L"cat", L"3"}};
+    list.SetTextSource([&](LPARAM data, int column) -> std::wstring_view {
+        return cells.at(static_cast<size_t>(data / 10 - 1)).at(static_cast<size_t>(column));
+    });
+    for (int row = 0; row < 3; ++row)
+        ASSERT_EQ(list.InsertRow(row, (row + 1) * 10, -1), row);
+
+    // What the list itself answers, as it draws the cells: the first column and the others alike.
+    auto shown = [&](int row, int column, int room) {
+        std::wstring text(static_cast<size_t>(room), L'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = room;
+        text.resize(static_cast<size_t>(SendMessageW(window, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                                     reinterpret_cast<LPARAM>(&item))));
+        return text;
+    };
+    EXPECT_EQ(shown(1, 0, 64), L"bee");
+    EXPECT_EQ(shown(0, 1, 64), L"a rather long text for an ant");
+    EXPECT_EQ(shown(0, 1, 4), L"a r") << "cut to the caller's room";
+
+    list.SetSortCallback([](LPARAM first, LPARAM second, int, int state) {
+        return static_cast<int>(state == CExtListCtrl::kDescending ? second - first : first - second);
+    });
+    ClickHeader(0);
+    ClickHeader(0);
+    EXPECT_EQ(shown(0, 0, 64), L"cat") << "the texts follow their rows";
+    EXPECT_EQ(shown(2, 1, 64), L"a rather long text for an ant");
+    EXPECT_EQ(Column(0), (Texts{L"cat", L"bee", L"ant"}));
+
+    ClearClipboard();
+    list.CopyToClipboard();
+    EXPECT_EQ(ClipboardText(), L"name\tsize\r\ncat\t3\r\nbee\t2\r\nant\ta rather long text for an ant\r\n");
+
+    list.AutoSizeColumns();
+    const int longest = static_cast<int>(
+        SendMessageW(window, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(L"a rather long text for an ant")));
+    const int widthOfSize = static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 1, 0));
+    EXPECT_GE(widthOfSize, longest);
+    EXPECT_LT(widthOfSize, longest + 40);
+}
+
+TEST_F(ExtList, SortsOnAHeaderClickOnADialogOfAnotherKind)
+{
+    // A dialog without the dialog base: the list watches its notifications through a subclass.
+    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ITEM_LIST), nullptr,
+                                    [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(plain, nullptr);
+    {
+        CExtListCtrl other;
+        ASSERT_TRUE(other.AttachToDialog(plain, IDC_ITEMLIST_ITEMS));
+        const CListView view(other.Handle());
+        view.InsertColumn(0, L"letter", 60);
+        for (const char* letter : {"b", "c", "a"})
+            view.InsertItem(view.GetItemCount(), letter, -1, 0);
+        NMLISTVIEW notice{};
+        notice.hdr = {other.Handle(), IDC_ITEMLIST_ITEMS, LVN_COLUMNCLICK};
+        notice.iItem = -1;
+        SendMessageW(plain, WM_NOTIFY, IDC_ITEMLIST_ITEMS, reinterpret_cast<LPARAM>(&notice));
+        EXPECT_EQ(other.SortState(), CExtListCtrl::kAscending);
+        EXPECT_EQ(other.CellText(0, 0), L"a");
+        EXPECT_EQ(other.CellText(2, 0), L"c");
+    } // the list lets go of the dialog first
+    DestroyWindow(plain);
 }
