@@ -197,6 +197,7 @@ void CWorldInfoDlg::ShowEntry()
     for (size_t i = 0; i < m_offers.rows.size(); ++i)
         m_offerList.InsertItem(static_cast<int>(i), m_offers.rows[i].name, m_offers.rows[i].image,
                                static_cast<LPARAM>(i));
+    m_offerListExt.Resort(); // in the order the header's arrow shows
     m_offerList.SetRedraw(true);
     SetItemText(IDC_WORLD_STATUS, m_offers.status);
 }

@@ -290,6 +290,14 @@ TEST_F(WorldInfo, ShowsWhatEachNpcAndShopOffers)
             }
         break;
     }
+    // Every other entry's rows come in the order the arrow shows.
+    for (int entry = 0; entry < entries; ++entry) {
+        Choose(entry);
+        const std::vector<std::wstring> rows = Column(IDC_WORLD_OFFERS, 0);
+        EXPECT_TRUE(std::is_sorted(rows.rbegin(), rows.rend(), [](const std::wstring& a, const std::wstring& b) {
+            return _wcsicmp(a.c_str(), b.c_str()) < 0;
+        })) << "entry " << entry;
+    }
 }
 
 TEST_F(WorldInfo, MapsMarkThePartyOnItsOwnMapAndTheChosenItem)
