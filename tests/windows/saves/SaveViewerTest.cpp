@@ -294,6 +294,24 @@ TEST_F(SaveViewer, ShowsTheSheetInItsColours)
     EXPECT_EQ(Text(IDC_SAVE_WEAPON1), "Skill 9") << "no weapon: the unarmed skill";
 }
 
+// The longest name, "Critical Hits", once lost its end to the column's edge.
+TEST_F(SaveViewer, ResistanceNamesShowWholeBesideBothValues)
+{
+    m_viewer->LoadFile(Write("anna.dbs", gamebuild::SaveFileBytes(Party({"Anna"}))));
+    const HWND list = Item(IDC_SAVE_RESISTANCES);
+    ASSERT_EQ(ListView_GetItemCount(list), 13);
+    EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 12, 0), "Critical Hits");
+    const int nameWidth = ListView_GetColumnWidth(list, 0);
+    for (int row = 0; row < 13; ++row) {
+        const std::wstring name = Widen(ListText(IDC_SAVE_RESISTANCES, row, 0));
+        EXPECT_LE(ListView_GetStringWidth(list, name.c_str()) + 12, nameWidth) << Narrow(name);
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_LE(nameWidth + ListView_GetColumnWidth(list, 1) + ListView_GetColumnWidth(list, 2), client.right)
+        << "both values in view";
+}
+
 TEST_F(SaveViewer, SpellTreeFollowsItsCheckBoxesAndAnimatesWhereItStood)
 {
     SaveCharacter c = Named("Mage");
