@@ -64,6 +64,7 @@ private:
     void PrepareLists();
     void PrepareSpellTree();
     void Clear();
+    void ClearCharacterList();
     void ShowCharacter(const SavedCharacter& character);
     void ShowConditions(const std::vector<ConditionIcon>& conditions);
     void ShowPortrait(int number);

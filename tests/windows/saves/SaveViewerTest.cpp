@@ -235,6 +235,30 @@ TEST_F(SaveViewer, GuildFileShowsItsCountDeletedSlotsAndTheTotal)
     EXPECT_FALSE(Enabled(IDC_SAVE_WORLD)) << "a guild file has no world";
 }
 
+// The sheet of a character in a second file replaces all of the first one's, "DELETED!", the
+// total, conditions and values included.
+TEST_F(SaveViewer, TheSameNameInAnotherFileShowsOnlyItsOwnSheet)
+{
+    GuildFile guild;
+    guild.slots[0] = Named("Anna");
+    guild.slots[0]->conditions[0] = 3;
+    guild.slots[0]->resistanceBase[12] = 40;
+    guild.deleted[0] = true;
+    m_viewer->LoadFile(Write("pcfile.dbs", gamebuild::GuildFileBytes(guild)));
+    ASSERT_EQ(Text(IDC_SAVE_DELETED), "DELETED!");
+    ASSERT_TRUE(IsWindowVisible(m_viewer->ConditionPanel(0)));
+
+    SaveCharacter anna = Named("Anna");
+    anna.hitPoints = 3;
+    m_viewer->LoadFile(Write("anna.dbs", gamebuild::SaveFileBytes(savetest::OneCharacter(anna))));
+    EXPECT_EQ(Text(IDC_SAVE_DELETED), "");
+    EXPECT_EQ(Text(IDC_SAVE_TOTAL_BONUS), "") << "a save file has no total";
+    EXPECT_EQ(Text(IDC_SAVE_HIT_POINTS), "3/0");
+    EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 12, 1), "0%");
+    EXPECT_FALSE(IsWindowVisible(m_viewer->ConditionPanel(0)));
+    EXPECT_EQ(Text(IDC_SAVE_KIND), "Save File");
+}
+
 TEST_F(SaveViewer, FailedLoadsLeaveTheWindowOrClearIt)
 {
     const std::string good = Write("good.dbs", gamebuild::SaveFileBytes(Party({"Anna"})));
