@@ -127,7 +127,7 @@ BOOL CSaveFileViewerDlg::OnInitDialog()
     if (m_options & viewoptions::kAnimation)
         SetTimer(window, kAnimationTimer, kAnimationMilliseconds, nullptr);
     for (int k = 0; k < character::kConditions; ++k) {
-        m_conditions[static_cast<size_t>(k)].ReplaceControl(window, IDC_SAVE_CONDITION1 + k, false);
+        m_conditions[static_cast<size_t>(k)].Attach(GetDlgItem(window, IDC_SAVE_CONDITION1 + k));
         m_conditions[static_cast<size_t>(k)].SetBackground(GetSysColor(COLOR_BTNFACE));
     }
     m_portrait.ReplaceControl(window, IDC_SAVE_PORTRAIT);
