@@ -112,9 +112,6 @@ CSaveFileViewerDlg::CSaveFileViewerDlg() : CViewerDialog(IDD_SAVE_VIEWER)
 BOOL CSaveFileViewerDlg::OnInitDialog()
 {
     const HWND window = Handle();
-    m_help.Create(window);
-    m_help.AddTool(kHelpTool, Widen(ResourceString(kHelpText)));
-    m_conditionTip.Create(window);
     if ((m_helpArt = LoadMappedBitmap(IDB_HELP_BUTTON, kArtMaskColour, GetSysColor(COLOR_BTNFACE))))
         CButton(window, IDC_SAVE_HELP).SetImage(m_helpArt.Get());
     SetIcons(IDI_SAVE_VIEWER);
@@ -413,6 +410,8 @@ void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& condit
         const Colour mask = game->m_itemImagesLarge.Mask();
         shown.Draw(*picture, 0, 0, &mask);
         m_conditions[k].SetBitmap(CreateBitmapFromImage(shown).Release(), true);
+        if (!m_conditionTip.Handle())
+            m_conditionTip.Create(Handle());
         m_conditionTip.AddTool(static_cast<int>(k) + 1, Widen(conditions[k].tip));
         m_conditionCount = static_cast<int>(k) + 1;
     }
@@ -533,7 +532,11 @@ void CSaveFileViewerDlg::BindControls()
                 FillSpellTree();
         });
     }
-    BindClick(IDC_SAVE_HELP, [this] { m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds); });
+    BindClick(IDC_SAVE_HELP, [this] {
+        if (!m_help.Handle() && m_help.Create(Handle()))
+            m_help.AddTool(kHelpTool, Widen(ResourceString(kHelpText)));
+        m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds);
+    });
     for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
         BindClick(id, [this, id] { OpenCharacterDialog(id); });
     BindClick(IDC_SAVE_WORLD, [this] {

@@ -89,6 +89,7 @@ private:
     std::function<void(const std::string&)> m_report;
     std::function<std::string()> m_chooseFile;
     int m_sphereFrames = 0;
+    // Both tool tips are made when first needed: two windows less at each opening.
     CHelpTip m_help{kHelpTimer};
     CHelpTip m_conditionTip{0};
     int m_conditionCount = 0;
