@@ -523,6 +523,24 @@ TEST_F(CharacterDialogs, ItemListsAndTheirDoubleClicks)
     });
 }
 
+// Their lists show pictures kept for the run, which other windows show as well after them.
+TEST_F(CharacterDialogs, LeaveTheSharedPicturesInPlace)
+{
+    SaveCharacter c = Named("Laden");
+    c.items[0] = {12, 1, 0x81};
+    const HIMAGELIST pictures = SharedImageList(m_game->m_itemImagesSmall);
+    Run<CCharItemsDlg>(c, [](CCharItemsDlg&) {});
+    Run<CCharProfessionsDlg>(c, [](CCharProfessionsDlg&) {});
+    EXPECT_GT(ImageList_GetImageCount(pictures), 0);
+    Run<CCharItemsDlg>(c, [pictures](CCharItemsDlg& dialog) {
+        EXPECT_EQ(ListView_GetImageList(dialog.Item(IDC_ITEMS_FIRST), LVSIL_SMALL), pictures);
+    });
+    for (int time = 0; time < 2; ++time)
+        Run<CCharNpcsDlg>(c, [](CCharNpcsDlg& dialog) {
+            EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(dialog.Item(IDC_NPCS_LIST), LVSIL_SMALL)), 9);
+        });
+}
+
 TEST_F(CharacterDialogs, NpcAttitudesSortOnTheirHeaders)
 {
     SaveCharacter c = Named("Diplomat");
