@@ -23,39 +23,50 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
 
-std::vector<double> OpeningTheBareTemplate(int runs)
+double OpeningTheBareTemplate()
 {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SAVE_VIEWER), nullptr,
-                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-            ShowWindow(window, SW_SHOW);
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
+    HWND window = nullptr;
+    const double time = Milliseconds([&] {
+        window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SAVE_VIEWER), nullptr,
+                                    [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        ShowWindow(window, SW_SHOW);
+        Paint(window);
+    });
+    DestroyWindow(window);
+    return time;
 }
 
-std::vector<double> Opening(int runs)
+double Opening()
 {
-    std::vector<double> times;
+    HWND window = nullptr;
+    const double time = Milliseconds([&] {
+        CSaveFileViewerDlg* viewer = CViewerDialog::Open<CSaveFileViewerDlg>();
+        window = viewer ? viewer->Handle() : nullptr;
+        Paint(window);
+    });
+    DestroyWindow(window);
+    return time;
+}
+
+// The viewer and its bare template opened by turns, so that other work on the machine weighs
+// on both alike; prints both and the median of the ratios of each pair.
+void ReportOpening(int runs)
+{
+    std::vector<double> bare, viewer, ratios;
     for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            CSaveFileViewerDlg* viewer = CViewerDialog::Open<CSaveFileViewerDlg>();
-            window = viewer ? viewer->Handle() : nullptr;
-            Paint(window);
-        }));
-        DestroyWindow(window);
+        bare.push_back(OpeningTheBareTemplate());
+        viewer.push_back(Opening());
+        ratios.push_back(viewer.back() / bare.back());
     }
-    return times;
+    Report("the bare template, for comparison", bare);
+    Report("open the Save File Viewer", viewer);
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("%-44s median %7.2f\n", "opening / bare template, run by run", ratios[ratios.size() / 2]);
 }
 
 // Times each step on one viewer that has the demo's save loaded.
@@ -75,33 +86,54 @@ std::vector<double> OnTheViewer(int runs, const std::string& save, const std::fu
 
 void Click(HWND window, int id) { SendDlgItemMessageW(window, id, BM_CLICK, 0, 0); }
 
-// A character dialog opened on the demo's fifth character, painted and closed.
-template <typename Dialog>
-std::vector<double> OpeningDialog(int runs, const SaveGame& file)
+// Runs an action at the first message a modal loop takes, before anything is drawn: a posted
+// message to a window of the thread's own (a timer would wait its ten milliseconds' minimum).
+std::function<void()> s_action;
+
+void PostAction(std::function<void()> action)
 {
-    std::vector<double> times;
+    static const HWND poke = [] {
+        const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m != WM_APP)
+                return DefWindowProcW(w, m, wp, lp);
+            s_action();
+            return 0;
+        }));
+        return window;
+    }();
+    s_action = std::move(action);
+    PostMessageW(poke, WM_APP, 0, 0);
+}
+
+// A character dialog opened modal on the demo's fifth character, painted and closed, by turns
+// with its bare template (made, shown and painted); prints both.
+template <typename Dialog>
+void ReportDialog(const char* what, int templateId, int runs, const SaveGame& file)
+{
+    std::vector<double> bare, times;
     for (int run = 0; run < runs; ++run) {
+        HWND window = nullptr;
+        bare.push_back(Milliseconds([&] {
+            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
+                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+            ShowWindow(window, SW_SHOW);
+            Paint(window);
+        }));
+        DestroyWindow(window);
+
         Dialog dialog(file.Characters()[4].Record());
-        double shown = 0;
-        LARGE_INTEGER frequency, start;
-        QueryPerformanceFrequency(&frequency);
-        QueryPerformanceCounter(&start);
-        static std::function<void()> s_done;
-        s_done = [&] {
-            LARGE_INTEGER end;
+        LARGE_INTEGER start = Now(), shown = start;
+        PostAction([&] {
             Paint(dialog.Handle());
-            QueryPerformanceCounter(&end);
-            shown = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+            shown = Now();
             dialog.EndDialog(IDCANCEL);
-        };
-        SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            KillTimer(nullptr, timer);
-            s_done();
         });
         dialog.DoModal(nullptr);
-        times.push_back(shown);
+        times.push_back(Between(start, shown));
     }
-    return times;
+    Report((std::string(what) + ", its bare template").c_str(), bare);
+    Report(what, times);
 }
 
 } // namespace
@@ -124,9 +156,8 @@ int main(int argc, char** argv)
             return 1;
         SetGameData(&game);
         const std::string save = folder + "\\SAVES\\SAVEGAME.DBS";
-        Opening(1); // the first run also makes the shared image lists
-        Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
-        Report("open the Save File Viewer", Opening(runs));
+        Opening(); // the first run also makes the shared image lists
+        ReportOpening(runs);
         std::vector<double> images;
         for (int run = 0; run < runs; ++run)
             images.push_back(Milliseconds([&game] {
@@ -147,9 +178,9 @@ int main(int argc, char** argv)
                }));
         SaveGame file;
         if (file.Load(save) == SaveFileKind::Save && file.Count() > 4) {
-            Report("open Classes...", OpeningDialog<CCharProfessionsDlg>(runs, file));
-            Report("open Items...", OpeningDialog<CCharItemsDlg>(runs, file));
-            Report("open NPCs...", OpeningDialog<CCharNpcsDlg>(runs, file));
+            ReportDialog<CCharProfessionsDlg>("open Classes...", IDD_CHAR_PROFESSIONS, runs, file);
+            ReportDialog<CCharItemsDlg>("open Items...", IDD_CHAR_ITEMS, runs, file);
+            ReportDialog<CCharNpcsDlg>("open NPCs...", IDD_CHAR_NPCS, runs, file);
         }
         ReleaseSharedImageLists();
         SetGameData(nullptr);
