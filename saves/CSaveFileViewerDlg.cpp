@@ -123,6 +123,7 @@ BOOL CSaveFileViewerDlg::OnInitDialog()
     PrepareSpellTree();
     if (m_options & viewoptions::kAnimation)
         SetTimer(window, kAnimationTimer, kAnimationMilliseconds, nullptr);
+    m_conditionImages.fill(-1);
     for (int k = 0; k < character::kConditions; ++k) {
         m_conditions[static_cast<size_t>(k)].Attach(GetDlgItem(window, IDC_SAVE_CONDITION1 + k));
         m_conditions[static_cast<size_t>(k)].SetBackground(GetSysColor(COLOR_BTNFACE));
@@ -399,22 +400,36 @@ void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& condit
         m_conditionTip.RemoveTool(tool);
     m_conditionCount = 0;
     const CGameData* game = GetGameData();
-    const Colour face = GetSysColor(COLOR_BTNFACE);
     for (size_t k = 0; k < m_conditions.size(); ++k) {
-        const Image* picture = k < conditions.size() && game ? game->m_itemImagesLarge.Get(conditions[k].image) : nullptr;
-        if (!picture) {
-            m_conditions[k].SetBitmap(nullptr, false);
-            continue;
+        const bool shown = k < conditions.size() && game && game->m_itemImagesLarge.Get(conditions[k].image);
+        const int image = shown ? conditions[k].image : -1;
+        // A panel given its picture again would draw it again.
+        if (m_conditionImages[k] != image) {
+            m_conditions[k].SetBitmap(shown ? ConditionPicture(image) : nullptr, false);
+            m_conditionImages[k] = image;
         }
-        Image shown(picture->Width(), picture->Height(), face);
-        const Colour mask = game->m_itemImagesLarge.Mask();
-        shown.Draw(*picture, 0, 0, &mask);
-        m_conditions[k].SetBitmap(CreateBitmapFromImage(shown).Release(), true);
+        if (!shown)
+            continue;
         if (!m_conditionTip.Handle())
             m_conditionTip.Create(Handle());
         m_conditionTip.AddTool(static_cast<int>(k) + 1, Widen(conditions[k].tip));
         m_conditionCount = static_cast<int>(k) + 1;
     }
+}
+
+// A condition's picture on the window's face, made once for the viewer.
+HBITMAP CSaveFileViewerDlg::ConditionPicture(int image)
+{
+    BitmapHandle& made = m_conditionPictures[image];
+    const CGameData* game = GetGameData();
+    const Image* picture = game ? game->m_itemImagesLarge.Get(image) : nullptr;
+    if (!made && picture) {
+        Image shown(picture->Width(), picture->Height(), GetSysColor(COLOR_BTNFACE));
+        const Colour mask = game->m_itemImagesLarge.Mask();
+        shown.Draw(*picture, 0, 0, &mask);
+        made = CreateBitmapFromImage(shown);
+    }
+    return made.Get();
 }
 
 void CSaveFileViewerDlg::ShowPortrait(int number)

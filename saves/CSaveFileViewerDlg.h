@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,6 +68,7 @@ private:
     void ClearCharacterList();
     void ShowCharacter(const SavedCharacter& character);
     void ShowConditions(const std::vector<ConditionIcon>& conditions);
+    HBITMAP ConditionPicture(int image);
     void ShowPortrait(int number);
     void FillSpellTree();
     void ForgetSpellTree();
@@ -93,7 +95,9 @@ private:
     CHelpTip m_help{kHelpTimer};
     CHelpTip m_conditionTip{0};
     int m_conditionCount = 0;
+    std::map<int, BitmapHandle> m_conditionPictures; // by image, for the panels
     std::array<CImagePanel, character::kConditions> m_conditions;
+    std::array<int, character::kConditions> m_conditionImages{}; // the image each shows; -1: none
     CScrollPictureWnd m_portrait;
     BitmapHandle m_portraitBitmap;
     std::vector<BitmapHandle> m_stateIcons; // the 9 x 9 marks of the special-attack lists
