@@ -47,9 +47,9 @@ CImageButton& CMainDlg::Button(int id)
 void CMainDlg::SetButtonIcon(int id, int icon)
 {
     const CGameData& game = *GetGameData();
-    if (icon < 0 || icon >= game.m_iconImages.Count())
+    if (icon < 0 || icon >= game.IconImages().Count())
         return;
-    HIMAGELIST list = SharedImageList(game.m_iconImages);
+    HIMAGELIST list = SharedImageList(game.IconImages());
     IconHandle handle(ImageList_GetIcon(list, icon, ILD_NORMAL));
     int width = 0, height = 0;
     ImageList_GetIconSize(list, &width, &height);
@@ -87,48 +87,43 @@ void CMainDlg::Decorate()
     mainpictures::SeededRandom generator(GetTickCount());
     const mainpictures::Random random = [&generator] { return generator(); };
 
-    SetButtonIcon(IDC_ITEM_VIEWER, mainpictures::ItemViewerIcon(game->m_iconImages.Count(), random));
+    SetButtonIcon(IDC_ITEM_VIEWER, mainpictures::ItemViewerIcon(game->IconImages().Count(), random));
     SetButtonIcon(IDC_MAP_VIEWER, mainpictures::kMapViewerIcon);
     SetButtonIcon(IDC_ABOUT, mainpictures::kAboutIcon);
 
-    std::vector<Image> frames;
-    game->LoadPicByNumber(4, frames, 1, 2, 3, face);
-    SetButtonPicture(IDC_ITEM_LIST, frames, 4, 4);
+    const mainpictures::MainWindowPictures pictures = mainpictures::ChooseMainPictures(game->IsGold(), face, random);
+    const auto setPicture = [&](int id, const mainpictures::ButtonPicture& choice) {
+        std::vector<Image> frames;
+        mainpictures::LoadChoice(*game, choice.picture, frames);
+        SetButtonPicture(id, frames, choice.margin, choice.gap);
+    };
+    setPicture(IDC_ITEM_LIST, pictures.itemList);
 
     // The monster's picture sets the width of the right-hand column of buttons and of the window.
-    frames.clear();
-    game->LoadPicByNumber(mainpictures::MonsterPicture(random), frames, 1, 0, 1, face);
+    std::vector<Image> frames;
+    mainpictures::LoadChoice(*game, pictures.monsterViewer.picture, frames);
     if (!frames.empty()) {
+        const auto size = mainpictures::MonsterButtonSize(frames.front().Width(), frames.front().Height());
         RECT monster{};
         GetWindowRect(Item(IDC_MONSTER_VIEWER), &monster);
-        const int width = frames.front().Width() + 102;
-        const int grown = width - (monster.right - monster.left);
+        const int grown = size.width - (monster.right - monster.left);
         for (int id : {IDC_MONSTER_VIEWER, IDC_PIC_VIEWER, IDC_SAVE_FILES_VIEWER}) {
             RECT place{};
             GetWindowRect(Item(id), &place);
-            const int height = id == IDC_MONSTER_VIEWER ? frames.front().Height() + 12 : place.bottom - place.top;
-            SetWindowPos(Item(id), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            const int height = id == IDC_MONSTER_VIEWER ? size.height : place.bottom - place.top;
+            SetWindowPos(Item(id), nullptr, 0, 0, size.width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         RECT window{};
         GetWindowRect(Handle(), &window);
         SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + grown, window.bottom - window.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        SetButtonPicture(IDC_MONSTER_VIEWER, frames, 4, 4);
+        SetButtonPicture(IDC_MONSTER_VIEWER, frames, pictures.monsterViewer.margin, pictures.monsterViewer.gap);
     }
+    setPicture(IDC_PIC_VIEWER, pictures.picViewer);
+    setPicture(IDC_SAVE_FILES_VIEWER, pictures.saveFiles);
 
     frames.clear();
-    if (game->m_isGold)
-        game->LoadPicByNumber(7, frames, 2, 1, 2, face);
-    else
-        game->LoadPicByName(ResourceString(strings::kMainPicture), frames, 1, 4, 5, face);
-    SetButtonPicture(IDC_PIC_VIEWER, frames, 4, 4);
-
-    frames.clear();
-    game->LoadPicByNumber(11, frames, 1, 1, 2, face);
-    SetButtonPicture(IDC_SAVE_FILES_VIEWER, frames, 14, 14);
-
-    frames.clear();
-    game->LoadPicByNumber(63, frames, 2, 0, 0, Rgb(96, 96, 128));
+    mainpictures::LoadChoice(*game, pictures.animation, frames);
     for (const Image& frame : frames)
         m_pictureFrames.push_back(CreateBitmapFromImage(frame));
     if (!m_pictureFrames.empty() && m_picture.ReplaceControl(Handle(), IDC_MAIN_PICTURE)) {

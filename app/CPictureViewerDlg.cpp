@@ -44,7 +44,7 @@ void CPictureViewerDlg::FillSetList()
     if (!game)
         return;
     // The installation folder is read where it is: the process's current folder stays as it was.
-    m_names = picturesets::ListPictureFiles(game->m_installPath);
+    m_names = picturesets::ListPictureFiles(game->InstallPath());
     for (size_t i = 0; i < m_names.size(); ++i) {
         const int at = m_sets.AddString(m_names[i]);
         if (at >= 0)
@@ -75,7 +75,8 @@ void CPictureViewerDlg::OnChooseSet()
     m_frames.clear();
     std::vector<Image> images;
     if (CGameData* game = GetGameData())
-        game->LoadPicByName(m_names[entry], images, kScale, 0, 0, kBackground); // shows its message on failure
+        // Shows its message on failure.
+        game->LoadPicByName(m_names[entry], images, {.scale = kScale, .background = kBackground});
     for (const Image& image : images)
         if (BitmapHandle frame = CreateBitmapFromImage(image))
             m_frames.push_back(std::move(frame));
@@ -105,26 +106,10 @@ void CPictureViewerDlg::ShowFrame()
     const HBITMAP frame = m_frames[static_cast<size_t>(m_cursor.Frame())].Get();
     BITMAP info{};
     GetObjectW(frame, sizeof info, &info);
-    PlacePicture(info.bmWidth, info.bmHeight);
+    m_picture.PlaceCentred(m_stage, info.bmWidth, info.bmHeight);
     m_picture.SetBitmap(frame);
     m_counter.SetText(m_cursor.CounterText());
     CControl(m_picture.Handle()).Show(true);
-}
-
-// The picture window takes the frame's size and is centred in the area below the controls; a
-// frame larger than the area is shown in part, with scroll bars.
-void CPictureViewerDlg::PlacePicture(int width, int height)
-{
-    const HWND window = m_picture.Handle();
-    RECT outer{}, client{};
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    const int stageWidth = m_stage.right - m_stage.left, stageHeight = m_stage.bottom - m_stage.top;
-    const int w = std::min(width + frameWidth, stageWidth), h = std::min(height + frameHeight, stageHeight);
-    SetWindowPos(window, nullptr, m_stage.left + (stageWidth - w) / 2, m_stage.top + (stageHeight - h) / 2, w, h,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPictureViewerDlg::SaveAll()

@@ -41,7 +41,6 @@ private:
     void OnChooseSet();
     void Step(bool forward);
     void ShowFrame();
-    void PlacePicture(int width, int height);
     void SaveAll();
 
     CComboBox m_sets;

@@ -7,7 +7,7 @@ bool CViewerApp::LoadGameData()
 {
     m_gameData = std::make_unique<CGameData>(m_platform);
     SetGameData(m_gameData.get());
-    return m_gameData->m_loaded;
+    return m_gameData->Loaded();
 }
 
 void CViewerApp::InitInstance()

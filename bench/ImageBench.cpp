@@ -15,47 +15,37 @@ void BM_AllImageListsAndFont(benchmark::State& state)
     CGameData& game = Game();
     for (auto _ : state) {
         game.LoadPalette();
-        game.BuildStateIcons(game.m_stateIcons9, 9);
-        game.BuildStateIcons(game.m_stateIcons16, 16);
-        game.LoadImageSet("\\vcfont1.vga", game.m_itemImagesSmall, 1, 1, false);
-        game.LoadImageSet("\\vcfont2.vga", game.m_itemImagesLarge, 0, 0, true);
+        game.LoadStateIcons();
+        game.LoadItemImages();
         game.LoadIconImages();
         game.LoadTextFont();
-        benchmark::DoNotOptimize(game.m_fontBitmap.Pixels().data());
+        benchmark::DoNotOptimize(game.Font().strip.Pixels().data());
     }
 }
 BENCHMARK(BM_AllImageListsAndFont)->Unit(benchmark::kMillisecond);
 
-void BM_StateIcons16(benchmark::State& state)
+void BM_StateIcons(benchmark::State& state)
 {
     CGameData& game = Game();
     for (auto _ : state)
-        game.BuildStateIcons(game.m_stateIcons16, 16);
+        game.LoadStateIcons();
 }
-BENCHMARK(BM_StateIcons16)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StateIcons)->Unit(benchmark::kMicrosecond);
 
-void BM_ItemImagesSmall(benchmark::State& state)
+void BM_ItemImages(benchmark::State& state)
 {
     CGameData& game = Game();
     for (auto _ : state)
-        game.LoadImageSet("\\vcfont1.vga", game.m_itemImagesSmall, 1, 1, false);
+        game.LoadItemImages();
 }
-BENCHMARK(BM_ItemImagesSmall)->Unit(benchmark::kMicrosecond);
-
-void BM_ItemImagesLarge(benchmark::State& state)
-{
-    CGameData& game = Game();
-    for (auto _ : state)
-        game.LoadImageSet("\\vcfont2.vga", game.m_itemImagesLarge, 0, 0, true);
-}
-BENCHMARK(BM_ItemImagesLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ItemImages)->Unit(benchmark::kMicrosecond);
 
 void BM_IconImages(benchmark::State& state)
 {
     CGameData& game = Game();
     for (auto _ : state)
         game.LoadIconImages();
-    state.counters["icons"] = game.m_iconImages.Count();
+    state.counters["icons"] = game.IconImages().Count();
 }
 BENCHMARK(BM_IconImages)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,7 @@
 // Decoding every picture of the demo installations, as a Picture Viewer stepping through all
 // picture sets would (scale 2, all frames).
 
+#include "testing/GameDataSeam.h"
 #include "bench/BenchDemo.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MemoryPlatform.h"
@@ -35,12 +36,12 @@ void BM_DecodeEveryPicture(benchmark::State& state, gamebuild::Edition edition, 
     MemoryPlatform platform;
     platform.settings["w7path"] = folder;
     CGameData game(platform);
-    game.m_palette = gamebuild::DemoPalette();
+    GameDataSeam(game).Palette() = gamebuild::DemoPalette();
     int64_t frames = 0, pixels = 0;
     for (auto _ : state) {
         for (const std::string& name : pictures) {
             std::vector<Image> images;
-            frames += game.LoadPicByName(name, images, scale, 0, 0, pic::kBackground);
+            frames += game.LoadPicByName(name, images, {.scale = scale, .background = pic::kBackground});
             for (const Image& image : images)
                 pixels += static_cast<int64_t>(image.Width()) * image.Height();
             benchmark::DoNotOptimize(images.data());

@@ -12,17 +12,17 @@ namespace {
 void BM_EveryItemAndMonsterForm(benchmark::State& state)
 {
     CGameData& game = *LoadedBenchDemo(gamebuild::Edition::First).game;
-    if (!game.m_loaded)
+    if (!game.Loaded())
         state.SkipWithError("the demo did not load");
     for (auto _ : state) {
         int shown = 0;
-        for (int number = 0; number < game.m_itemCount; ++number)
+        for (int number = 0; number < game.ItemCount(); ++number)
             shown += exercise::Item(game, number);
-        for (int number = 0; number < game.m_monsterCount; ++number)
+        for (int number = 0; number < game.MonsterCount(); ++number)
             shown += exercise::Monster(game, number);
         benchmark::DoNotOptimize(shown);
     }
-    state.counters["records"] = game.m_itemCount + game.m_monsterCount;
+    state.counters["records"] = game.ItemCount() + game.MonsterCount();
 }
 BENCHMARK(BM_EveryItemAndMonsterForm)->Unit(benchmark::kMillisecond);
 
@@ -32,7 +32,7 @@ void BM_ItemListRows(benchmark::State& state)
     CGameData& game = *LoadedBenchDemo(gamebuild::Edition::First).game;
     for (auto _ : state)
         benchmark::DoNotOptimize(ItemListRows(game, {}));
-    state.counters["items"] = game.m_itemCount;
+    state.counters["items"] = game.ItemCount();
 }
 BENCHMARK(BM_ItemListRows)->Unit(benchmark::kMillisecond);
 

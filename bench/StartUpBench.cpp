@@ -12,9 +12,9 @@ void BM_GameDataConstruction(benchmark::State& state, gamebuild::Edition edition
         MemoryPlatform platform;
         platform.settings["w7path"] = folder;
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             state.SkipWithError("the demo did not load");
-        benchmark::DoNotOptimize(game.m_itemCount);
+        benchmark::DoNotOptimize(game.ItemCount());
     }
 }
 BENCHMARK_CAPTURE(BM_GameDataConstruction, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);

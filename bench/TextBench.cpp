@@ -1,5 +1,6 @@
 // Message texts of the demo installation: the index and name lists of start-up, and every message.
 
+#include "gamedata/NameLists.h"
 #include "bench/BenchDemo.h"
 
 #include <benchmark/benchmark.h>
@@ -9,12 +10,12 @@ namespace {
 void BM_IndexAndNameLists(benchmark::State& state, gamebuild::Edition edition)
 {
     CGameData& game = *LoadedBenchDemo(edition).game;
-    if (!game.m_loaded)
+    if (!game.Loaded())
         state.SkipWithError("the demo did not load");
     for (auto _ : state) {
         game.LoadMessageIndex();
         game.LoadNameLists();
-        benchmark::DoNotOptimize(game.m_rankTitles.data());
+        benchmark::DoNotOptimize(game.NameList(namelist::kRankTitles)->data());
     }
 }
 BENCHMARK_CAPTURE(BM_IndexAndNameLists, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);
@@ -23,14 +24,14 @@ BENCHMARK_CAPTURE(BM_IndexAndNameLists, gold, gamebuild::Edition::Gold)->Unit(be
 void BM_EveryMessageText(benchmark::State& state, gamebuild::Edition edition)
 {
     CGameData& game = *LoadedBenchDemo(edition).game;
-    if (!game.m_loaded)
+    if (!game.Loaded())
         state.SkipWithError("the demo did not load");
     size_t characters = 0;
     for (auto _ : state) {
-        for (const auto& entry : game.m_messageIndex)
+        for (const auto& entry : game.Messages())
             characters += game.GetMessageText(entry.first).size();
     }
-    state.counters["messages"] = static_cast<double>(game.m_messageIndex.size());
+    state.counters["messages"] = static_cast<double>(game.Messages().size());
     state.SetBytesProcessed(static_cast<int64_t>(characters));
 }
 BENCHMARK_CAPTURE(BM_EveryMessageText, first, gamebuild::Edition::First)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 // The spell table of the game's executable. The input is what follows the table's offset; the
 // bytes before it are the installation's own.
 
+#include "testing/GameDataSeam.h"
 #include "fuzz/FuzzStore.h"
 #include "gamedata/GameFile.h"
 #include "gamedata/SpellTable.h"
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<uint8_t> file = head;
     file.insert(file.end(), data + 1, data + size);
     fuzz::Replace(edition, name, file.data(), file.size());
-    game.m_spells.clear();
+    GameDataSeam(game).Spells().clear();
     exercise::Spells(game);
     return 0;
 }

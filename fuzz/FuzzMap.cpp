@@ -1,6 +1,7 @@
 // A map record and its event table, put into the scenario database: walls, descriptions, cell
 // contents with their event chains, and the drawing.
 
+#include "testing/GameDataSeam.h"
 #include "fuzz/FuzzStore.h"
 #include "gamedata/GameFile.h"
 #include "gamedata/ScenarioFile.h"
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Replace(edition, name, bytes.data(), bytes.size());
     if (!game.LoadScenario())
         return 0;
-    game.m_cachedMapIndex = -1;
+    GameDataSeam(game).ForgetMap();
     exercise::Map(game, map, 3);
     return 0;
 }

@@ -3,6 +3,7 @@
 // (the scenario target covers reading the whole file). The input: edition and slots in its
 // first four bytes, then the item, the monster and the loot record; what it leaves out is zero.
 
+#include "testing/GameDataSeam.h"
 #include "fuzz/FuzzStore.h"
 #include "gamedata/ScenarioFile.h"
 #include "testing/Exercise.h"
@@ -44,12 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<uint8_t> input(data + kHead, data + size);
     input.resize(kItemSize + kMonsterSize + kLootSize, 0);
-    if (game.m_items.size() < kItemSize * kItemCount || game.m_monsters.size() < kMonsterSize * kMonsterCount ||
-        game.m_lootTable.size() < kLootSize * kLootCount)
+    GameDataSeam seam(game);
+    if (seam.Items().size() < kItemSize * kItemCount || seam.Monsters().size() < kMonsterSize * kMonsterCount ||
+        seam.LootTable().size() < kLootSize * kLootCount)
         return 0;
-    const PlacedRecord placedItem(game.m_items, kItemSize, item, input.data());
-    const PlacedRecord placedMonster(game.m_monsters, kMonsterSize, monster, input.data() + kItemSize);
-    const PlacedRecord placedLoot(game.m_lootTable, kLootSize, loot, input.data() + kItemSize + kMonsterSize);
+    const PlacedRecord placedItem(seam.Items(), kItemSize, item, input.data());
+    const PlacedRecord placedMonster(seam.Monsters(), kMonsterSize, monster, input.data() + kItemSize);
+    const PlacedRecord placedLoot(seam.LootTable(), kLootSize, loot, input.data() + kItemSize + kMonsterSize);
     exercise::Item(game, item);
     exercise::Monster(game, monster);
     exercise::Loot(game, loot);

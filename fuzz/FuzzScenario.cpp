@@ -1,5 +1,6 @@
 // The scenario database: every record's text forms and the lookups on every table.
 
+#include "testing/GameDataSeam.h"
 #include "fuzz/FuzzStore.h"
 #include "testing/Exercise.h"
 
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::Replace(edition, gamebuild::ScenarioFileName(edition), data + 1, size - 1);
     if (!game.LoadScenario())
         return 0;
-    game.m_cachedMapIndex = -1;
+    GameDataSeam(game).ForgetMap();
     game.GetMap(static_cast<int>(size % 32));
     exercise::Scenario(game);
     return 0;

@@ -53,7 +53,7 @@ Installation& Load(gamebuild::Edition edition)
     }
     slot->platform.settings["w7path"] = slot->folder;
     slot->game = std::make_unique<CGameData>(slot->platform);
-    if (!slot->game->m_loaded)
+    if (!slot->game->Loaded())
         std::abort();
     return *slot;
 }

@@ -9,18 +9,6 @@ CGameData* g_gameData = nullptr;
 // The settings dialog reads each value into 260 UTF-16 units, terminator included.
 constexpr size_t kMaxSettingLength = 259;
 
-struct Setting {
-    const char* name;
-    std::string CGameData::*field;
-};
-
-constexpr Setting kSettings[] = {
-    {"w7path", &CGameData::m_installPath},
-    {"bmpsavepath", &CGameData::m_bmpSavePath},
-    {"w7savepath", &CGameData::m_saveFilePath},
-    {"w7saveext", &CGameData::m_saveFileExt},
-};
-
 // The folder of a chosen file, with its trailing backslash, when the name holds a backslash
 // after its first character.
 std::optional<std::string> FolderOf(const std::string& path)
@@ -47,10 +35,8 @@ CGameData::CGameData(Platform& platform) : m_platform(platform)
     }
     // The other game files are read here, in their order; a failure there leaves that piece empty.
     LoadPalette();
-    BuildStateIcons(m_stateIcons9, 9);
-    BuildStateIcons(m_stateIcons16, 16);
-    LoadImageSet("\\vcfont1.vga", m_itemImagesSmall, 1, 1, false);
-    LoadImageSet("\\vcfont2.vga", m_itemImagesLarge, 0, 0, true);
+    LoadStateIcons();
+    LoadItemImages();
     LoadIconImages();
     LoadMessageIndex();
     LoadTextFont();
@@ -65,19 +51,27 @@ CGameData::~CGameData()
         SaveSettings();
 }
 
+std::array<std::pair<const char*, std::string*>, 4> CGameData::Settings()
+{
+    return {{{"w7path", &m_installPath},
+             {"bmpsavepath", &m_bmpSavePath},
+             {"w7savepath", &m_saveFilePath},
+             {"w7saveext", &m_saveFileExt}}};
+}
+
 void CGameData::LoadSettings()
 {
-    for (const Setting& setting : kSettings) {
-        std::optional<std::string> value = m_platform.ReadSetting(setting.name);
+    for (const auto& [name, field] : Settings()) {
+        std::optional<std::string> value = m_platform.ReadSetting(name);
         if (value && value->size() <= kMaxSettingLength)
-            this->*setting.field = *value;
+            *field = *value;
     }
 }
 
 void CGameData::SaveSettings()
 {
-    for (const Setting& setting : kSettings)
-        m_platform.WriteSetting(setting.name, this->*setting.field);
+    for (const auto& [name, field] : Settings())
+        m_platform.WriteSetting(name, *field);
 }
 
 bool CGameData::ChooseInstallFolder()

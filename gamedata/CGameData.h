@@ -1,10 +1,13 @@
 #pragma once
 // The one store of the game's data, loaded at start-up and read by every viewer.
 
+#include "gamedata/FontFile.h"
 #include "gamedata/Image.h"
 #include "gamedata/MessageFile.h"
 #include "gamedata/Platform.h"
 #include "gamedata/MapEvent.h"
+#include "gamedata/PaletteFile.h"
+#include "gamedata/PicFile.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +19,7 @@
 
 class CGameData {
 public:
-    // Performs the whole load; check m_loaded afterwards. The platform must outlive the store.
+    // Performs the whole load; check Loaded() afterwards. The platform must outlive the store.
     explicit CGameData(Platform& platform);
     ~CGameData();
     CGameData(const CGameData&) = delete;
@@ -83,17 +86,15 @@ public:
     const std::string& RankTitle(int profession, int rank) const;
     // Palette, image sets, the program's icons and the text font, in the order start-up reads them.
     bool LoadPalette();
-    bool BuildStateIcons(ImageList& list, int cellSize);
-    bool LoadImageSet(const char* name, ImageList& list, int borderX, int borderY, bool doubled);
+    bool LoadStateIcons(); // both sizes, from "vcfont2.vga"
+    bool LoadItemImages(); // "vcfont1.vga" and "vcfont2.vga"
     bool LoadIconImages();
     bool LoadTextFont();
     // PIC pictures, read anew on each call; frames are appended to the caller's list. The
     // result is the number of frames appended; 0 also when the file cannot be read (message 20).
-    int LoadPicture(const std::string& path, std::vector<Image>& frames, int scale, int first, int end,
-                    Colour background);
-    int LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end, Colour background);
-    int LoadPicByName(const std::string& name, std::vector<Image>& frames, int scale, int first, int end,
-                      Colour background);
+    int LoadPicture(const std::string& path, std::vector<Image>& frames, const pic::Request& request);
+    int LoadPicByNumber(int number, std::vector<Image>& frames, const pic::Request& request); // "MONnn.PIC"
+    int LoadPicByName(const std::string& name, std::vector<Image>& frames, const pic::Request& request);
     int LoadMonsterPicture(int monster, std::vector<Image>& frames, int scale);
 
     // The spell table of the game's executable: 102 records of 6 bytes.
@@ -112,9 +113,33 @@ public:
     // Filter entries (text, pattern) of the save-file dialog, in order.
     std::vector<std::pair<std::string, std::string>> SaveFileFilters(bool rememberExtension) const;
 
-    ImageList m_stateIcons9;      // the 15 state marks in 9 x 9 cells
-    ImageList m_stateIcons16;     // the same, centred in 16 x 16 cells
-    ImageList m_itemImagesLarge;  // "vcfont2.vga", doubled
+    // What the load gave.
+    bool Loaded() const { return m_loaded; }
+    bool IsGold() const { return m_isGold; }
+    const std::string& InstallPath() const { return m_installPath; }
+    int ItemCount() const { return m_itemCount; }
+    int MonsterCount() const { return m_monsterCount; }
+    const ::Palette& Palette() const { return m_palette; } // all black until the palette is loaded
+    const ImageList& StateIcons9() const { return m_stateIcons9; }   // the 15 state marks in 9 x 9 cells
+    const ImageList& StateIcons16() const { return m_stateIcons16; } // the same, centred in 16 x 16 cells
+    const ImageList& ItemImagesSmall() const { return m_itemImagesSmall; } // "vcfont1.vga", one-pixel border
+    const ImageList& ItemImagesLarge() const { return m_itemImagesLarge; } // "vcfont2.vga", doubled
+    const ImageList& IconImages() const { return m_iconImages; } // 26 x 26 item icons of bitmap 131
+    const TextFont& Font() const { return m_font; } // an empty strip until the font is read
+    const MessageIndex& Messages() const { return m_messageIndex; }
+    int SpellCount() const; // records of the spell table; 0 until it is loaded
+
+    // The folders and file type remembered by the file dialogs.
+    const std::string& BmpSavePath() const { return m_bmpSavePath; }
+    const std::string& SaveFilePath() const { return m_saveFilePath; }
+    const std::string& SaveFileExt() const { return m_saveFileExt; }
+
+private:
+    friend class GameDataSeam; // tests set tables up that no installation gives
+
+    ImageList m_stateIcons9;
+    ImageList m_stateIcons16;
+    ImageList m_itemImagesLarge;
     std::string m_installPath;
     std::string m_bmpSavePath;
     std::string m_saveFilePath;
@@ -127,47 +152,24 @@ public:
     std::vector<uint8_t> m_monsters;
     int m_monsterCount = 0;
     std::vector<uint8_t> m_incidents;
-    std::array<Colour, 256> m_palette{}; // all black until the palette is loaded
-    ImageList m_itemImagesSmall;         // "vcfont1.vga", with a one-pixel border
-    ImageList m_iconImages;              // 26 x 26 item icons of the program's bitmap 131
-    std::array<uint8_t, 128> m_fontWidths{};
-    uint8_t m_fontMaxWidth = 0;
-    Image m_fontBitmap;                  // glyph c at x = m_fontMaxWidth * c; empty until the font is read
+    ::Palette m_palette{};
+    ImageList m_itemImagesSmall;
+    ImageList m_iconImages;
+    TextFont m_font;
     std::vector<uint8_t> m_lootTable;
     std::array<std::vector<MapEvent>, 32> m_mapEvents;
     int m_cachedMapIndex = -1;
     std::vector<uint8_t> m_cachedMap;
-    std::map<uint16_t, MessageLocation> m_messageIndex;
-
-    // The 25 name lists, in the order they are loaded (name lists 1 to 25; NameLists.h).
-    std::vector<std::string> m_spellNames;
-    std::vector<std::string> m_resistanceNames;
-    std::vector<std::string> m_raceNames;
-    std::vector<std::string> m_professionNames;
-    std::vector<std::string> m_genderNames;
-    std::vector<std::string> m_skillNames;
-    std::vector<std::string> m_itemWords;
-    std::vector<std::string> m_attributeNames;
-    std::vector<std::string> m_inventoryActionNames;
-    std::vector<std::string> m_attackModeNames;
-    std::vector<std::string> m_itemTypeNames;
-    std::vector<std::string> m_weaponNames;
-    std::vector<std::string> m_allianceNames;
-    std::vector<std::string> m_bodyLocationNames;
-    std::vector<std::string> m_plantLocationNames;
-    std::vector<std::string> m_robotLocationNames;
-    std::vector<std::string> m_negativeEffectNames;
-    std::vector<std::string> m_specialAttackNames;
-    std::vector<std::string> m_specialAttackVerbs;
-    std::vector<std::string> m_conditionNames;
-    std::vector<std::string> m_creatureKindNames;
-    std::vector<std::string> m_behaviourWords;
-    std::vector<std::string> m_realmNames;
-    std::vector<std::string> m_unidentifiedNames;
-    std::vector<std::string> m_rankTitles;
+    MessageIndex m_messageIndex;
+    // The 25 name lists, list k at k - 1 (NameLists.h).
+    std::array<std::vector<std::string>, 25> m_nameLists;
     std::vector<uint8_t> m_spells; // empty until the spell table is loaded
 
-private:
+    // The settings' names and the fields they are kept in.
+    std::array<std::pair<const char*, std::string*>, 4> Settings();
+    const std::vector<std::string>& List(int list) const; // name list 1 to 25
+    bool BuildStateIcons(ImageList& list, int cellSize);
+    bool LoadImageSet(const char* name, ImageList& list, int borderX, int borderY, bool doubled);
     std::string ScenarioPath() const;
     std::string MessageFilePath() const;
 

@@ -1,8 +1,6 @@
-// CGameData's reading of the game's text font.
+// Decoding the game's text font.
 
 #include "gamedata/FontFile.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
 
 #include <algorithm>
 
@@ -28,18 +26,4 @@ TextFont DecodeTextFont(const ByteReader& widths, const ByteReader& glyphs, Colo
                     font.strip.SetPixel(cell * c + x, row, ink);
         }
     return font;
-}
-
-bool CGameData::LoadTextFont()
-{
-    GameFile file(GamePath(m_installPath, "\\vbfont2.vga"));
-    auto widths = file.ReadAt(kWidthsOffset, kWidthsSize);
-    auto glyphs = widths ? file.ReadAt(kGlyphsOffset, kGlyphsSize) : std::nullopt;
-    if (!glyphs)
-        return false;
-    TextFont font = DecodeTextFont(ByteReader(*widths), ByteReader(*glyphs), m_palette[kInkIndex]);
-    m_fontWidths = font.widths;
-    m_fontMaxWidth = font.maxWidth;
-    m_fontBitmap = std::move(font.strip);
-    return true;
 }

@@ -1,9 +1,6 @@
-// CGameData's reading of the image sets: the state icons and the item images.
+// Drawing the image sets: the state icons and the item images.
 
 #include "gamedata/ImageSetFile.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 
@@ -58,33 +55,4 @@ ImageList DrawStateIcons(const ByteReader& pixels, const Palette& palette, int c
         list.Add(cell);
     }
     return list;
-}
-
-bool CGameData::BuildStateIcons(ImageList& list, int cellSize)
-{
-    std::string path = GamePath(m_installPath, "\\vcfont2.vga");
-    GameFile file(path);
-    if (!file.IsOpen())
-        return ShowLoadError(strings::kErrorStateImages, path);
-    auto pixels = file.ReadAt(kPixelsOffset, kStateIconBytes);
-    if (!pixels)
-        return false;
-    list = DrawStateIcons(ByteReader(*pixels), m_palette, cellSize, m_platform.WindowColour());
-    return true;
-}
-
-bool CGameData::LoadImageSet(const char* name, ImageList& list, int borderX, int borderY, bool doubled)
-{
-    std::string path = GamePath(m_installPath, name);
-    GameFile file(path);
-    if (!file.IsOpen())
-        return ShowLoadError(strings::kErrorItemImages, path);
-    auto header = file.ReadAt(0, kHeaderSize).value_or(std::vector<uint8_t>());
-    ByteReader fields(header);
-    size_t size = static_cast<size_t>(fields.U8(kWidthOffset)) * fields.U8(kHeightOffset) * fields.U8(kCountOffset);
-    auto pixels = file.ReadAt(kPixelsOffset, size);
-    if (!pixels)
-        return false;
-    list = DrawImageSet(fields, ByteReader(*pixels), m_palette, borderX, borderY, doubled);
-    return true;
 }

@@ -1,4 +1,6 @@
 #include "gamedata/MainPictures.h"
+#include "gamedata/CGameData.h"
+#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -41,6 +43,33 @@ int MonsterPicture(const Random& random)
     }
     return kFallbackMonster;
 }
+
+PictureChoice ByNumber(int number, const pic::Request& request) { return {number, {}, request}; }
+PictureChoice ByName(std::string name, const pic::Request& request) { return {-1, std::move(name), request}; }
+
+MainWindowPictures ChooseMainPictures(bool gold, Colour face, const Random& random)
+{
+    MainWindowPictures pictures;
+    pictures.itemList.picture = ByNumber(4, {.scale = 1, .first = 2, .end = 3, .background = face});
+    pictures.monsterViewer.picture = ByNumber(MonsterPicture(random), {.scale = 1, .end = 1, .background = face});
+    if (gold)
+        pictures.picViewer.picture = ByNumber(7, {.scale = 2, .first = 1, .end = 2, .background = face});
+    else
+        pictures.picViewer.picture = ByName(ResourceString(strings::kMainPicture), {.scale = 1, .first = 4, .end = 5, .background = face});
+    pictures.saveFiles = {.picture = ByNumber(11, {.scale = 1, .first = 1, .end = 2, .background = face}),
+                          .margin = 14,
+                          .gap = 14};
+    pictures.animation = ByNumber(63, {.scale = 2, .background = pic::kBackground});
+    return pictures;
+}
+
+int LoadChoice(CGameData& game, const PictureChoice& choice, std::vector<Image>& frames)
+{
+    return choice.number >= 0 ? game.LoadPicByNumber(choice.number, frames, choice.request)
+                              : game.LoadPicByName(choice.name, frames, choice.request);
+}
+
+Size MonsterButtonSize(int pictureWidth, int pictureHeight) { return {pictureWidth + 102, pictureHeight + 12}; }
 
 Placement IconPlacement(int buttonHeight, int iconWidth, int iconHeight, int captionHeight)
 {

@@ -2,8 +2,14 @@
 // The pictures of the main window's buttons, some chosen at random at every start, and where
 // an image and a caption sit on a button.
 
+#include "gamedata/PicFile.h"
+
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
+
+class CGameData;
 
 namespace mainpictures {
 
@@ -31,6 +37,44 @@ int ItemViewerIcon(int count, const Random& random);
 // The Monster Viewer button's monster picture, 17 to 84: rand() / 481 + 16, drawn anew for the
 // refused numbers and 84 after 50 refusals.
 int MonsterPicture(const Random& random);
+
+// A picture of the main window: a monster file by number ("MONnn.PIC") or a file by name,
+// and the frames, scale and background to take from it.
+struct PictureChoice {
+    int number = -1; // -1: by name
+    std::string name;
+    pic::Request request;
+};
+PictureChoice ByNumber(int number, const pic::Request& request);
+PictureChoice ByName(std::string name, const pic::Request& request);
+
+// A picture on a button, with the margin and gap of BitmapPlacement.
+struct ButtonPicture {
+    PictureChoice picture;
+    int margin = 4, gap = 4;
+};
+
+struct MainWindowPictures {
+    ButtonPicture itemList;
+    ButtonPicture monsterViewer; // its size sets the width of the right-hand column (MonsterButtonSize)
+    ButtonPicture picViewer;
+    ButtonPicture saveFiles;
+    PictureChoice animation;     // the window's own picture, every frame
+};
+
+// The pictures of a start: the monster drawn with random, the Pic Viewer's by edition; every
+// button picture on the button face colour.
+MainWindowPictures ChooseMainPictures(bool gold, Colour face, const Random& random);
+
+// Appends the frames of a choice; the number appended (0 also when the file cannot be read).
+int LoadChoice(CGameData& game, const PictureChoice& choice, std::vector<Image>& frames);
+
+struct Size {
+    int width = 0, height = 0;
+};
+// The Monster Viewer button around its picture; the Pic Viewer and Save Files Viewer buttons
+// take its width, and the window grows by as much as the button did.
+Size MonsterButtonSize(int pictureWidth, int pictureHeight);
 
 constexpr int kMapViewerIcon = 124;
 constexpr int kAboutIcon = 127;

@@ -1,8 +1,5 @@
 #include "gamedata/MessageFile.h"
 #include "gamedata/ByteReader.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -118,7 +115,7 @@ void ForEachPiece(std::span<const uint8_t> pieces, F f)
 // Reads stored pieces one after another from a position of the message file, a chunk at a time.
 class PieceReader {
 public:
-    PieceReader(GameFile& file, uint64_t start) : m_file(file), m_next(start) {}
+    PieceReader(const ReadMessageBytes& read, uint64_t start) : m_read(read), m_next(start) {}
 
     // Appends the next piece, its length byte and its bytes, to out; false (and nothing
     // appended) when the file does not hold it whole.
@@ -139,7 +136,7 @@ private:
     bool Ensure(size_t count)
     {
         while (m_buffer.size() - m_at < count) {
-            auto more = m_file.ReadAt(m_next, kChunk);
+            auto more = m_read(m_next, kChunk);
             if (!more || more->empty())
                 return false;
             m_buffer.erase(m_buffer.begin(), m_buffer.begin() + static_cast<long>(m_at));
@@ -150,7 +147,7 @@ private:
         return true;
     }
 
-    GameFile& m_file;
+    const ReadMessageBytes& m_read;
     uint64_t m_next;
     std::vector<uint8_t> m_buffer;
     size_t m_at = 0;
@@ -207,18 +204,11 @@ std::vector<std::string> MessagePieceTexts(std::span<const uint8_t> pieces)
     return texts;
 }
 
-std::string CGameData::MessageFilePath() const { return GamePath(m_installPath, m_isGold ? "\\msg.gld" : "\\msg.dbs"); }
-
-bool CGameData::LoadMessageIndex()
+MessageIndex DecodeMessageIndex(std::span<const uint8_t> header, bool gold)
 {
-    m_messageIndex.clear();
-    std::string path = GamePath(m_installPath, "\\msg.hdr");
-    std::optional<std::vector<uint8_t>> header = ReadGameFile(path);
-    if (!header)
-        return ShowLoadError(strings::kErrorTexts, path);
-    ByteReader bytes(*header);
-    size_t recordSize = m_isGold ? message::kGoldHeaderRecordSize : message::kHeaderRecordSize;
-    // A count beyond what the file holds gives the records it holds.
+    MessageIndex index;
+    ByteReader bytes(header);
+    size_t recordSize = gold ? message::kGoldHeaderRecordSize : message::kHeaderRecordSize;
     size_t held = bytes.Size() > 2 ? (bytes.Size() - 2) / recordSize : 0;
     size_t count = std::min<size_t>(bytes.U16(0), held);
     for (size_t i = 0; i < count; ++i) {
@@ -226,46 +216,33 @@ bool CGameData::LoadMessageIndex()
         MessageLocation location;
         location.offset = record.U16(2);
         location.piecesMinusOne = record.U8(4);
-        location.block = m_isGold ? record.U16(5) : record.U8(5);
-        m_messageIndex.emplace(record.U16(0), location); // the first record of a number wins
+        location.block = gold ? record.U16(5) : record.U8(5);
+        index.emplace(record.U16(0), location);
     }
-    return true;
+    return index;
 }
 
-std::vector<uint8_t> CGameData::ReadMessagePieces(int number) const
+std::vector<uint8_t> CollectMessagePieces(const MessageIndex& index, uint16_t number, const ReadMessageBytes& read)
 {
-    if (number < 0 || number > 0xFFFF)
+    auto entry = index.find(number);
+    if (entry == index.end())
         return {};
-    auto entry = m_messageIndex.find(static_cast<uint16_t>(number));
-    if (entry == m_messageIndex.end())
-        return {};
-    GameFile file(MessageFilePath());
-    if (!file.IsOpen())
-        return {};
-
     const MessageLocation& start = entry->second;
-    PieceReader reader(file, uint64_t{start.block} * message::kBlockSize + start.offset);
+    PieceReader reader(read, uint64_t{start.block} * message::kBlockSize + start.offset);
     std::vector<uint8_t> stored;
     // A message that runs past the end of its block goes on with the piece count of the next
     // entry; the last entry has none to go on with.
     size_t position = start.offset;
-    bool whole = true;
-    for (auto at = entry; whole && at != m_messageIndex.end(); ++at) {
+    for (auto at = entry; at != index.end(); ++at) {
         for (int piece = 0; piece <= at->second.piecesMinusOne; ++piece) {
             size_t before = stored.size();
-            if (!reader.ReadPiece(stored)) {
-                whole = false; // the file ends inside it: keep the pieces read so far
-                break;
-            }
+            if (!reader.ReadPiece(stored))
+                return stored; // the file ends inside it: the pieces read so far
             position += stored.size() - before;
         }
         if (position < message::kBlockSize)
             break;
         position -= message::kBlockSize;
     }
-    return m_isGold ? stored : DecodeMessagePieces(stored);
+    return stored;
 }
-
-std::string CGameData::GetMessageText(int number) const { return JoinMessagePieces(ReadMessagePieces(number)); }
-
-std::string CGameData::GetMessageString(int number) const { return MessageTextToString(GetMessageText(number)); }

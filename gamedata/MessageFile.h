@@ -8,6 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +28,19 @@ struct MessageLocation {
     uint16_t offset = 0;         // within the block
     uint16_t piecesMinusOne = 0;
 };
+
+// The index by message number; the first record of a number wins.
+using MessageIndex = std::map<uint16_t, MessageLocation>;
+
+// "msg.hdr": a u16 record count, then records of 6 (first edition) or 7 (Gold) bytes. A count
+// beyond what the bytes hold gives the records they hold.
+MessageIndex DecodeMessageIndex(std::span<const uint8_t> header, bool gold);
+
+// Reads count bytes of the message file at offset: fewer at its end, nothing past it.
+using ReadMessageBytes = std::function<std::optional<std::vector<uint8_t>>(uint64_t offset, size_t count)>;
+// The stored pieces of a message, each with its length byte, as far as the file holds them
+// whole; nothing for a number not in the index.
+std::vector<uint8_t> CollectMessagePieces(const MessageIndex& index, uint16_t number, const ReadMessageBytes& read);
 
 // One code of the first edition's prefix code: its bits read as a number, most significant
 // first. Every code but the one-bit code 0 begins with a 1 bit, so the value alone gives its length.

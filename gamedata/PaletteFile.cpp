@@ -1,10 +1,7 @@
-// CGameData's reading of the palette.
+// Decoding the palette.
 
 #include "gamedata/PaletteFile.h"
 #include "gamedata/ByteReader.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/ResourceStrings.h"
 
 using namespace palettefile;
 
@@ -19,15 +16,4 @@ int DecodePalette(std::span<const uint8_t> file, Palette& palette)
         palette[count++] = Rgb(red * 4, green * 4, blue * 4);
     }
     return count;
-}
-
-bool CGameData::LoadPalette()
-{
-    std::string path = GamePath(m_installPath, "\\palette.def");
-    GameFile file(path);
-    if (!file.IsOpen())
-        return ShowLoadError(strings::kErrorPalette, path);
-    if (auto bytes = file.ReadAt(0, kMaxBytes))
-        DecodePalette(*bytes, m_palette);
-    return true;
 }

@@ -1,11 +1,7 @@
-// PIC picture files: decoding both layouts, and CGameData's picture loaders.
+// PIC picture files: decoding both layouts.
 
 #include "gamedata/PicFile.h"
 #include "gamedata/ByteReader.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/Format.h"
-#include "gamedata/GameFile.h"
-#include "gamedata/ResourceStrings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -190,37 +186,3 @@ int Decode(std::span<const uint8_t> file, Form form, const Palette& palette, con
 }
 
 } // namespace pic
-
-int CGameData::LoadPicture(const std::string& path, std::vector<Image>& frames, int scale, int first, int end,
-                           Colour background)
-{
-    std::optional<std::vector<uint8_t>> file = ReadGameFile(path);
-    if (!file) {
-        ShowLoadError(strings::kErrorPictures, path);
-        return 0;
-    }
-    return pic::Decode(*file, pic::FormOf(*file), m_palette, {scale, first, end, background}, frames);
-}
-
-int CGameData::LoadPicByNumber(int number, std::vector<Image>& frames, int scale, int first, int end, Colour background)
-{
-    return LoadPicture(Format("%s\\MON%.2i.PIC", m_installPath.c_str(), number), frames, scale, first, end, background);
-}
-
-int CGameData::LoadPicByName(const std::string& name, std::vector<Image>& frames, int scale, int first, int end,
-                             Colour background)
-{
-    return LoadPicture(Format("%s\\%s", m_installPath.c_str(), name.c_str()), frames, scale, first, end, background);
-}
-
-int CGameData::LoadMonsterPicture(int monster, std::vector<Image>& frames, int scale)
-{
-    constexpr size_t kFrameMark = 215;
-    int end = 0;
-    if (const uint8_t* record = GetMonster(monster)) {
-        const uint8_t mark = record[kFrameMark];
-        if (mark == '0' || mark == '*' || mark == '+')
-            end = mark == '+' && m_isGold ? -2 : -1;
-    }
-    return LoadPicByNumber(monster & 0xFF, frames, scale, 0, end, pic::kBackground);
-}

@@ -2,9 +2,6 @@
 
 #include "gamedata/Portraits.h"
 #include "gamedata/BmpFile.h"
-#include "gamedata/CGameData.h"
-#include "gamedata/Format.h"
-#include "gamedata/GameFile.h"
 
 #include <algorithm>
 
@@ -55,21 +52,3 @@ Image DrawPortrait(std::span<const uint8_t> pixels, int scale, const std::array<
 }
 
 } // namespace portraits
-
-std::optional<Image> CGameData::GetPortrait(int number, int scale) const
-{
-    if (number < 0 || number >= portraits::kCount)
-        return std::nullopt;
-    if (m_isGold) {
-        const char* folder = scale < 2 ? "\\RES\\BITS\\PCA" : "\\RES\\BITS\\PCB";
-        std::optional<std::vector<uint8_t>> file =
-            ReadGameFile(Format("%s\\pc%i.bmp", GamePath(m_installPath, folder).c_str(), number));
-        return file ? DecodeBmp(*file) : std::nullopt;
-    }
-    GameFile file(GamePath(m_installPath, "\\portdata.vga"));
-    std::optional<std::vector<uint8_t>> pixels = file.ReadAt(portraits::kSize * number, portraits::kSize);
-    // A portrait the file does not reach is missing; one it holds in part is drawn as far as it goes.
-    if (!pixels || pixels->empty())
-        return std::nullopt;
-    return portraits::DrawPortrait(*pixels, scale, m_palette);
-}

@@ -1,7 +1,11 @@
 #pragma once
 // Layout of the scenario database ("scenario.dbs", Gold "scenario.gld"): six tables at fixed offsets.
 
+#include "gamedata/ByteReader.h"
+#include "gamedata/MapEvent.h"
+
 #include <cstddef>
+#include <vector>
 
 namespace scenario {
 constexpr size_t kItemOffset = 896;
@@ -27,6 +31,9 @@ constexpr int kIncidentCount = 96;
 constexpr size_t kLootOffset = 323152;
 constexpr size_t kLootSize = 54;
 constexpr int kLootCount = 200;
+
+// One map's events, column by column: three 16-bit columns, then six byte columns.
+std::vector<MapEvent> DecodeMapEvents(const ByteReader& table);
 
 // The whole file as the game stores it: the loot table is the last table read.
 constexpr size_t kFileSize = kLootOffset + kLootSize * kLootCount;

@@ -74,9 +74,9 @@ Image RenderMessageText(const CGameData& game, const char* text, size_t length, 
     else if (text)
         characters.assign(text, length);
 
-    std::vector<TextLine> lines = LayOutMessageText(characters, game.m_fontWidths);
+    std::vector<TextLine> lines = LayOutMessageText(characters, game.Font().widths);
     Image picture(kWidth, kLineHeight * static_cast<int>(lines.size()) + 2, Rgb(0, 0, 0));
-    const Image& strip = game.m_fontBitmap;
+    const Image& strip = game.Font().strip;
     for (size_t k = 0; k < lines.size(); ++k) {
         const TextLine& line = lines[k];
         int x = (kWidth - line.width) / 2;
@@ -85,11 +85,11 @@ Image RenderMessageText(const CGameData& game, const char* text, size_t length, 
             uint8_t c = static_cast<uint8_t>(characters[i]);
             if (c >= 128)
                 continue;
-            const int glyphX = game.m_fontMaxWidth * c;
+            const int glyphX = game.Font().maxWidth * c;
             for (int row = 0; row < kGlyphRows; ++row)
-                for (int column = 0; column < game.m_fontWidths[c]; ++column)
+                for (int column = 0; column < game.Font().widths[c]; ++column)
                     picture.SetPixel(x + column, y + row, strip.Pixel(glyphX + column, row));
-            x += game.m_fontWidths[c];
+            x += game.Font().widths[c];
         }
     }
     return picture;

@@ -90,10 +90,10 @@ BOOL CItemListDlg::OnInitDialog()
     });
 
     if (game) {
-        items.SetImageList(SharedImageList(game->m_iconImages), LVSIL_SMALL);
+        items.SetImageList(SharedImageList(game->IconImages()), LVSIL_SMALL);
         FillCombo(m_skill, WeaponSkillChoices(*game));
         FillCombo(m_type, ItemTypeChoices(*game));
-        FillFilterList(m_effects, EffectFilterRows(*game), SharedImageList(game->m_stateIcons16));
+        FillFilterList(m_effects, EffectFilterRows(*game), SharedImageList(game->StateIcons16()));
         std::vector<IconEntry> resistances, properties;
         for (const std::string& text : ResistanceFilterRows(*game))
             resistances.push_back({text, -1});

@@ -60,9 +60,9 @@ BOOL CItemViewerDlg::OnInitDialog()
         CButton(window, help.id).SetImage(m_helpBitmap.Get());
 
     const CGameData* game = GetGameData();
-    m_effects.Attach(window, IDC_ITEM_EFFECTS, game ? game->m_stateIcons9 : ImageList());
+    m_effects.Attach(window, IDC_ITEM_EFFECTS, game ? game->StateIcons9() : ImageList());
     if (game) {
-        m_numbers.SetImageList(SharedImageList(game->m_iconImages));
+        m_numbers.SetImageList(SharedImageList(game->IconImages()));
         FillLists();
     }
     SetIcons(IDI_ITEM_VIEWER);

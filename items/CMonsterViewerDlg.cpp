@@ -93,7 +93,7 @@ BOOL CMonsterViewerDlg::OnInitDialog()
     PrepareLootList();
     const CGameData* game = GetGameData();
     for (size_t k = 0; k < m_effects.size(); ++k)
-        m_effects[k].Attach(window, kAttackIds[k].effects, game ? game->m_stateIcons9 : ImageList());
+        m_effects[k].Attach(window, kAttackIds[k].effects, game ? game->StateIcons9() : ImageList());
     BindControls();
 
     m_showPictures.SetCheck(true);
@@ -167,7 +167,7 @@ void CMonsterViewerDlg::PrepareLootList()
     if (!game)
         return;
     // Every window shares the store's image list: the template keeps the list from destroying it.
-    if (HIMAGELIST images = SharedImageList(game->m_itemImagesSmall))
+    if (HIMAGELIST images = SharedImageList(game->ItemImagesSmall()))
         m_lootView.SetImageList(images, LVSIL_SMALL);
 }
 
@@ -322,25 +322,9 @@ void CMonsterViewerDlg::ShowPicture(int number)
                 m_frames.push_back(std::move(frame));
         m_player.Load(static_cast<int>(m_frames.size()));
         if (!images.empty())
-            PlacePicture(images.front().Width(), images.front().Height());
+            m_picture.PlaceCentred(m_stage, images.front().Width(), images.front().Height());
     }
     StartFrames();
-}
-
-// The picture window takes the picture's size, centred on the stage; a picture larger than the
-// stage is shown in part, with scroll bars.
-void CMonsterViewerDlg::PlacePicture(int width, int height)
-{
-    const HWND window = m_picture.Handle();
-    RECT outer{}, client{};
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    const int stageWidth = m_stage.right - m_stage.left, stageHeight = m_stage.bottom - m_stage.top;
-    const int w = std::min(width + frameWidth, stageWidth), h = std::min(height + frameHeight, stageHeight);
-    SetWindowPos(window, nullptr, m_stage.left + (stageWidth - w) / 2, m_stage.top + (stageHeight - h) / 2, w, h,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMonsterViewerDlg::StartFrames()

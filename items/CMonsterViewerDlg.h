@@ -64,7 +64,6 @@ private:
     void OnLootDoubleClick(int row);
     void OnShowPictures();
     void ShowPicture(int number);
-    void PlacePicture(int width, int height);
     void StartFrames();
     void ShowFrame();
     void UpdateFrameButtons();

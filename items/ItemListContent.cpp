@@ -3,6 +3,7 @@
 #include "items/ItemListContent.h"
 
 #include "gamedata/CGameData.h"
+#include "gamedata/NameLists.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/Format.h"
 #include "gamedata/ResourceStrings.h"
@@ -154,7 +155,7 @@ bool PassesFilter(const ItemListFilter& filter, const ItemRecord& item)
 std::vector<ItemListRow> ItemListRows(const CGameData& game, const ItemListFilter& filter)
 {
     std::vector<ItemListRow> rows;
-    for (int number = 0; number < game.m_itemCount; ++number)
+    for (int number = 0; number < game.ItemCount(); ++number)
         if (PassesFilter(filter, ItemRecord(game.GetItem(number))))
             rows.push_back(ItemListRowOf(game, number));
     return rows;
@@ -218,9 +219,10 @@ void SortRows(const CGameData& game, std::vector<ItemListRow>& rows, int column,
 std::vector<FilterChoice> ItemTypeChoices(const CGameData& game)
 {
     std::vector<FilterChoice> choices;
-    const int entries = static_cast<int>(game.m_itemTypeNames.size());
+    const std::vector<std::string>& typeNames = *game.NameList(namelist::kItemTypes);
+    const int entries = static_cast<int>(typeNames.size());
     for (int entry = kTypeEntriesBase; entry <= entries - 2; ++entry)
-        choices.push_back({game.m_itemTypeNames[static_cast<size_t>(entry)], entry - kTypeEntriesBase});
+        choices.push_back({typeNames[static_cast<size_t>(entry)], entry - kTypeEntriesBase});
     choices.push_back({ResourceString(kAnyString), kAny});
     return choices;
 }

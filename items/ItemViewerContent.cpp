@@ -57,8 +57,8 @@ std::optional<ItemViewerFields> ItemViewerFieldsOf(const CGameData& game, int nu
 std::vector<ItemChoice> ItemViewerChoices(const CGameData& game)
 {
     std::vector<ItemChoice> choices;
-    choices.reserve(static_cast<size_t>(std::max(game.m_itemCount, 0)));
-    for (int number = 0; number < game.m_itemCount; ++number) {
+    choices.reserve(static_cast<size_t>(std::max(game.ItemCount(), 0)));
+    for (int number = 0; number < game.ItemCount(); ++number) {
         const ItemRecord item(game.GetItem(number));
         choices.push_back({ItemDisplayName(item), ItemPictureIndex(item)});
     }

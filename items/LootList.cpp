@@ -17,7 +17,7 @@ bool ItemRow(const CGameData& game, const LootEntry& entry, LootRow& row)
 {
     const long long first = std::max<long long>(entry.valueA, 0);
     const long long end = std::min<long long>(static_cast<long long>(entry.valueA) + std::max(entry.valueB, 1),
-                                              game.m_itemCount);
+                                              game.ItemCount());
     if (first >= end)
         return false;
     auto choice = [&](long long number) {

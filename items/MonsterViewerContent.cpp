@@ -58,8 +58,8 @@ std::optional<MonsterViewerFields> MonsterViewerFieldsOf(const CGameData& game, 
 std::vector<std::string> MonsterNames(const CGameData& game)
 {
     std::vector<std::string> names;
-    names.reserve(static_cast<size_t>(std::max(game.m_monsterCount, 0)));
-    for (int i = 0; i < game.m_monsterCount; ++i)
+    names.reserve(static_cast<size_t>(std::max(game.MonsterCount(), 0)));
+    for (int i = 0; i < game.MonsterCount(); ++i)
         names.push_back(MonsterDisplayName(MonsterRecord(game.GetMonster(i))));
     return names;
 }

@@ -109,7 +109,7 @@ void CMapPropertiesDlg::SetIcons()
             show(IDC_CELL_TILE, m_tiles->Tile(m_contents.backgroundTile));
     }
     if (game)
-        show(IDC_CELL_ICON_NEGATIVE, game->m_stateIcons9.Get(kNegativeEffectIcon));
+        show(IDC_CELL_ICON_NEGATIVE, game->StateIcons9().Get(kNegativeEffectIcon));
 }
 
 void CMapPropertiesDlg::PrepareLootList()
@@ -124,7 +124,7 @@ void CMapPropertiesDlg::PrepareLootList()
     list.InsertColumn(1, L"", chance);
     // Shared with every window: the template keeps the list from destroying it.
     if (const CGameData* game = GetGameData())
-        list.SetImageList(SharedImageList(game->m_itemImagesSmall), LVSIL_SMALL);
+        list.SetImageList(SharedImageList(game->ItemImagesSmall()), LVSIL_SMALL);
 }
 
 void CMapPropertiesDlg::FillList(int listId, const std::vector<CellEntry>& entries) const

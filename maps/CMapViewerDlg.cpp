@@ -111,7 +111,7 @@ BOOL CMapViewerDlg::OnInitDialog()
     SetWindowIcons();
     BuildMapTileSet(game, 2, m_tiles);
     m_renderer.SetTileSet(&m_tiles);
-    m_renderer.SetParams(MapRenderParams::ForEdition(game.m_isGold));
+    m_renderer.SetParams(MapRenderParams::ForEdition(game.IsGold()));
     SetLegendPictures();
 
     const CComboBox list(Handle(), IDC_MAP_LIST);
@@ -152,9 +152,9 @@ void CMapViewerDlg::SetAnchors()
 void CMapViewerDlg::SetWindowIcons()
 {
     const CGameData& game = *GetGameData();
-    if (mainpictures::kMapViewerIcon >= game.m_itemImagesSmall.Count())
+    if (mainpictures::kMapViewerIcon >= game.ItemImagesSmall().Count())
         return;
-    HIMAGELIST images = SharedImageList(game.m_itemImagesSmall);
+    HIMAGELIST images = SharedImageList(game.ItemImagesSmall());
     m_icons.Set(Handle(), ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL),
                 ImageList_GetIcon(images, mainpictures::kMapViewerIcon, ILD_NORMAL));
 }
@@ -172,7 +172,7 @@ void CMapViewerDlg::SetLegendPictures()
     show(IDC_MAP_LEGEND_STAIRS, m_tiles.Tile(tile::kStairs));
     show(IDC_MAP_LEGEND_PIT, m_tiles.Tile(tile::kPit2));
     show(IDC_MAP_LEGEND_SECRET_BUTTON, m_tiles.Legend(legend::kSecretButton));
-    show(IDC_MAP_LEGEND_NEGATIVE_EFFECT, game.m_stateIcons9.Get(kNegativeEffectIcon));
+    show(IDC_MAP_LEGEND_NEGATIVE_EFFECT, game.StateIcons9().Get(kNegativeEffectIcon));
 }
 
 void CMapViewerDlg::SetChecks() const

@@ -22,12 +22,6 @@ std::span<const MapEvent> GetMapEventTable(const CGameData& game, int map)
     return events ? std::span<const MapEvent>(events, static_cast<size_t>(count)) : std::span<const MapEvent>();
 }
 
-const MapEvent* GetMapEvent(const CGameData& game, int map, int index)
-{
-    std::span<const MapEvent> events = GetMapEventTable(game, map);
-    return index >= 0 && static_cast<size_t>(index) < events.size() ? &events[static_cast<size_t>(index)] : nullptr;
-}
-
 bool IsOnCell(const MapEvent& event, int quadrant, int x, int y)
 {
     return event.quadrant == quadrant && event.x == x && event.y == y;
@@ -39,12 +33,4 @@ bool HasCellEvents(std::span<const MapEvent> events, int quadrant, int x, int y)
         if (event.type != 0 && IsOnCell(event, quadrant, x, y))
             return true;
     return false;
-}
-
-int FindCellEvent(std::span<const MapEvent> events, int quadrant, int x, int y, int type)
-{
-    for (size_t slot = 0; slot < events.size(); ++slot)
-        if (events[slot].type != 0 && events[slot].type == type && IsOnCell(events[slot], quadrant, x, y))
-            return static_cast<int>(slot);
-    return -1;
 }

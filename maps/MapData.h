@@ -32,12 +32,8 @@ private:
     std::span<const MapEvent> m_events;
 };
 
-// The event in slot index (0 to 239) of a map; null outside the table.
-const MapEvent* GetMapEvent(const CGameData& game, int map, int index);
 std::span<const MapEvent> GetMapEventTable(const CGameData& game, int map);
 
 bool IsOnCell(const MapEvent& event, int quadrant, int x, int y);
 // A non-empty slot stands on the cell.
 bool HasCellEvents(std::span<const MapEvent> events, int quadrant, int x, int y);
-// The lowest slot on the cell with the given type, or -1.
-int FindCellEvent(std::span<const MapEvent> events, int quadrant, int x, int y, int type);

@@ -203,7 +203,7 @@ private:
         if (!event) {
             if (!Shows(mapoption::kNegativeEffects) || !Has(CellIndex(q, x, y), kNegativeEffect))
                 return false;
-            const ImageList& icons = r.m_game.m_stateIcons9;
+            const ImageList& icons = r.m_game.StateIcons9();
             DrawListImage(image, icons, kNegativeEffectIcon, px + (p.tileWidth - icons.CellWidth()) / 2,
                           py + (p.tileHeight - icons.CellHeight()) / 2);
             return true;
@@ -261,7 +261,7 @@ private:
                 for (int column = px + (row & 1); column < px + p.tileWidth; column += 2)
                     image.SetPixel(column, row, kBattleMask);
         }
-        const ImageList& items = r.m_game.m_itemImagesSmall;
+        const ImageList& items = r.m_game.ItemImagesSmall();
         if (r.m_marker.quadrant == q && r.m_marker.x == x && r.m_marker.y == y) {
             DrawListImage(image, items, r.m_marker.icon, px, py);
         } else {
@@ -333,7 +333,7 @@ private:
     std::vector<Stairs> stairs;
 };
 
-MapRenderer::MapRenderer(CGameData& game) : m_game(game), m_params(MapRenderParams::ForEdition(game.m_isGold))
+MapRenderer::MapRenderer(CGameData& game) : m_game(game), m_params(MapRenderParams::ForEdition(game.IsGold()))
 {
     ClearMarks();
 }

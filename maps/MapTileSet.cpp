@@ -50,7 +50,7 @@ bool BuildMapTileSet(CGameData& game, int sizeMode, MapTileSet& set)
 {
     set.tiles.clear();
     set.legend.fill(-1);
-    const int read = game.LoadPicByNumber(kTileFile, set.tiles, sizeMode, 0, 0, Rgb(0, 0, 0));
+    const int read = game.LoadPicByNumber(kTileFile, set.tiles, {.scale = sizeMode, .background = Rgb(0, 0, 0)});
     // Fixed numbers: a short file leaves empty tiles where its frames are missing.
     set.tiles.resize(std::max<size_t>(set.tiles.size(), tile::kGameTiles));
 
@@ -58,9 +58,9 @@ bool BuildMapTileSet(CGameData& game, int sizeMode, MapTileSet& set)
         set.legend[static_cast<size_t>(mark.slot)] = static_cast<int>(set.tiles.size());
         for (int i = 0; i < mark.count; ++i) {
             int id = mark.bitmaps[static_cast<size_t>(i)];
-            if (game.m_isGold && id == 227)
+            if (game.IsGold() && id == 227)
                 id = mapart::kGoldLeverEast;
-            else if (game.m_isGold && id == 228)
+            else if (game.IsGold() && id == 228)
                 id = mapart::kGoldLeverSouth;
             std::optional<Image> bitmap = game.LoadProgramBitmap(id);
             set.tiles.push_back(bitmap ? std::move(*bitmap) : Image());
@@ -69,7 +69,7 @@ bool BuildMapTileSet(CGameData& game, int sizeMode, MapTileSet& set)
 
     set.legend[legend::kSecretButton] = static_cast<int>(set.tiles.size());
     std::vector<Image> button;
-    game.LoadPicByNumber(kMarkFrameFile, button, 1, kButtonFrame, kButtonFrame + 1, Rgb(0, 0, 0));
+    game.LoadPicByNumber(kMarkFrameFile, button, {.scale = 1, .first = kButtonFrame, .end = kButtonFrame + 1, .background = Rgb(0, 0, 0)});
     set.tiles.push_back(button.empty() ? Image() : std::move(button.front()));
     return read > 0;
 }

@@ -20,7 +20,7 @@ BOOL CCellItemsDlg::OnInitDialog()
     }));
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     if (const CGameData* game = GetGameData())
-        if (HIMAGELIST images = SharedImageList(game->m_itemImagesSmall))
+        if (HIMAGELIST images = SharedImageList(game->ItemImagesSmall()))
             m_list.SetImageList(images, LVSIL_SMALL);
     RECT client{};
     GetClientRect(m_list.Handle(), &client);

@@ -26,9 +26,9 @@ BOOL CCharItemsDlg::OnInitDialog()
     const CGameData* game = GetGameData();
     if (!game)
         return TRUE;
-    if (const Image* icon = game->m_iconImages.Get(kPanelIcon)) {
+    if (const Image* icon = game->IconImages().Get(kPanelIcon)) {
         Image shown(icon->Width(), icon->Height(), GetSysColor(COLOR_BTNFACE));
-        const Colour mask = game->m_iconImages.Mask();
+        const Colour mask = game->IconImages().Mask();
         shown.Draw(*icon, 0, 0, &mask);
         m_icon.SetBitmap(CreateBitmapFromImage(shown).Release(), true);
     }
@@ -63,7 +63,7 @@ void CCharItemsDlg::Fill(int id, const std::vector<CharacterItemRow>& rows, bool
     list.SetRedraw(false); // else the list lays itself out again after every cell
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     if (const CGameData* game = GetGameData())
-        list.SetImageList(SharedImageList(game->m_itemImagesSmall), LVSIL_SMALL);
+        list.SetImageList(SharedImageList(game->ItemImagesSmall()), LVSIL_SMALL);
     for (const CharacterItemRow& row : rows) {
         const int at = list.InsertItem(list.GetItemCount(), row.name, row.image, row.data);
         if (first) {

@@ -46,7 +46,7 @@ BOOL CCharProfessionsDlg::OnInitDialog()
         return TRUE;
     const CListView list(window, IDC_PROFESSIONS_LIST);
     list.SetRedraw(false); // else the list lays itself out again after every cell
-    list.SetImageList(SharedImageList(game->m_itemImagesSmall), LVSIL_SMALL);
+    list.SetImageList(SharedImageList(game->ItemImagesSmall()), LVSIL_SMALL);
     RECT client{};
     GetClientRect(list.Handle(), &client);
     const int width = client.right;
@@ -96,7 +96,7 @@ void CCharProfessionsDlg::DrawRow(const DRAWITEMSTRUCT& item) const
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
     const RECT icon = list.GetItemRect(index, LVIR_ICON);
     if (const CGameData* game = GetGameData())
-        ImageList_Draw(SharedImageList(game->m_itemImagesSmall), row.icon, dc, icon.left, icon.top, ILD_NORMAL);
+        ImageList_Draw(SharedImageList(game->ItemImagesSmall()), row.icon, dc, icon.left, icon.top, ILD_NORMAL);
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
     RECT name{icon.right + 1, item.rcItem.top, list.GetSubItemRect(index, 1).left, item.rcItem.bottom};

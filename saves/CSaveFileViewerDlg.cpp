@@ -169,8 +169,8 @@ void CSaveFileViewerDlg::PrepareLists()
     for (const AttackIds& attack : kAttackIds)
         CListBox(window, attack.specials).SetItemHeight(kSpecialHeight);
     if (game)
-        for (int i = 0; i < game->m_stateIcons9.Count(); ++i)
-            m_stateIcons.push_back(CreateBitmapFromImage(*game->m_stateIcons9.Get(i)));
+        for (int i = 0; i < game->StateIcons9().Count(); ++i)
+            m_stateIcons.push_back(CreateBitmapFromImage(*game->StateIcons9().Get(i)));
 }
 
 // The tree's images are the same for every viewer on one store: made once, kept for the run (a
@@ -190,11 +190,11 @@ void CSaveFileViewerDlg::PrepareSpellTree()
     static std::vector<std::unique_ptr<Made>> made;
     const Colour window = GetSysColor(COLOR_WINDOW);
     auto found = std::find_if(made.begin(), made.end(), [&](const auto& entry) {
-        return entry->game == game && entry->folder == game->m_installPath && entry->window == window;
+        return entry->game == game && entry->folder == game->InstallPath() && entry->window == window;
     });
     if (found == made.end()) {
         const Image schools = game->LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
-        auto entry = std::make_unique<Made>(Made{game, game->m_installPath, window, {}, 0});
+        auto entry = std::make_unique<Made>(Made{game, game->InstallPath(), window, {}, 0});
         entry->images = BuildSpellTreeImages(*game, window, schools, entry->sphereFrames);
         found = made.insert(made.end(), std::move(entry));
     }
@@ -401,7 +401,7 @@ void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& condit
     m_conditionCount = 0;
     const CGameData* game = GetGameData();
     for (size_t k = 0; k < m_conditions.size(); ++k) {
-        const bool shown = k < conditions.size() && game && game->m_itemImagesLarge.Get(conditions[k].image);
+        const bool shown = k < conditions.size() && game && game->ItemImagesLarge().Get(conditions[k].image);
         const int image = shown ? conditions[k].image : -1;
         // A panel given its picture again would draw it again.
         if (m_conditionImages[k] != image) {
@@ -422,10 +422,10 @@ HBITMAP CSaveFileViewerDlg::ConditionPicture(int image)
 {
     BitmapHandle& made = m_conditionPictures[image];
     const CGameData* game = GetGameData();
-    const Image* picture = game ? game->m_itemImagesLarge.Get(image) : nullptr;
+    const Image* picture = game ? game->ItemImagesLarge().Get(image) : nullptr;
     if (!made && picture) {
         Image shown(picture->Width(), picture->Height(), GetSysColor(COLOR_BTNFACE));
-        const Colour mask = game->m_itemImagesLarge.Mask();
+        const Colour mask = game->ItemImagesLarge().Mask();
         shown.Draw(*picture, 0, 0, &mask);
         made = CreateBitmapFromImage(shown);
     }
@@ -529,7 +529,7 @@ void CSaveFileViewerDlg::BindControls()
     });
     BindClick(IDC_SAVE_OPEN_GUILD, [this] {
         if (CGameData* game = GetGameData())
-            LoadFile(savefile::GuildFilePath(game->m_installPath, game->m_isGold));
+            LoadFile(savefile::GuildFilePath(game->InstallPath(), game->IsGold()));
     });
     BindClick(IDC_SAVE_ANIMATION, [this] {
         SetOption(viewoptions::kAnimation, CButton(Handle(), IDC_SAVE_ANIMATION).IsChecked());

@@ -95,7 +95,7 @@ void CWorldInfoDlg::OnDestroy()
 void CWorldInfoDlg::PrepareLists()
 {
     const CGameData* game = GetGameData();
-    HIMAGELIST items = game ? SharedImageList(game->m_itemImagesSmall) : nullptr;
+    HIMAGELIST items = game ? SharedImageList(game->ItemImagesSmall()) : nullptr;
     m_itemList.Attach(Handle(), IDC_WORLD_ITEMS);
     m_allianceList.Attach(Handle(), IDC_WORLD_ALLIANCES);
     m_offerList.Attach(Handle(), IDC_WORLD_OFFERS);

@@ -18,7 +18,7 @@ CWorldMapDlg::CWorldMapDlg(BitmapHandle bitmap, const MapRenderer& renderer, int
 BOOL CWorldMapDlg::OnInitDialog()
 {
     if (const CGameData* game = GetGameData()) {
-        if (HIMAGELIST icons = SharedImageList(game->m_itemImagesSmall)) {
+        if (HIMAGELIST icons = SharedImageList(game->ItemImagesSmall())) {
             m_icons.Set(Handle(), ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL),
                         ImageList_GetIcon(icons, worldmap::kMapWindowIcon, ILD_NORMAL));
         }

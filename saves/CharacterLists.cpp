@@ -35,7 +35,7 @@ CharacterItemLists BuildCharacterItems(const CGameData& game, const CharacterRec
 std::vector<NpcAttitudeRow> BuildNpcAttitudes(const CGameData& game, const CharacterRecord& record)
 {
     std::vector<NpcAttitudeRow> rows;
-    for (int number = 0; number < game.m_monsterCount; ++number) {
+    for (int number = 0; number < game.MonsterCount(); ++number) {
         const MonsterRecord monster(game.GetMonster(number));
         const int id = npc::IdOf(monster);
         if (!id)

@@ -95,7 +95,7 @@ std::string StatusOf(const WorldState& world, const MonsterRecord& monster)
 std::vector<NpcEntry> BuildNpcEntries(const CGameData& game)
 {
     std::vector<NpcEntry> entries;
-    for (int number = 0; number < game.m_monsterCount; ++number) {
+    for (int number = 0; number < game.MonsterCount(); ++number) {
         const MonsterRecord monster(game.GetMonster(number));
         if (!npc::IdOf(monster))
             continue;

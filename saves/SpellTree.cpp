@@ -122,7 +122,7 @@ ImageList BuildSpellTreeImages(CGameData& game, Colour window, const Image& scho
 {
     ImageList list(kImageWidth, kImageHeight, window);
     std::vector<Image> frames;
-    sphereFrames = game.LoadPicByNumber(kSpherePicture, frames, 1, 0, 0, window);
+    sphereFrames = game.LoadPicByNumber(kSpherePicture, frames, {.scale = 1, .background = window});
     for (size_t k = 0; k < frames.size(); ++k) {
         const int* corner = kSphereCorners[k < std::size(kSphereCorners) ? k : 0];
         Image cell(kImageWidth, kImageHeight, window);
@@ -130,9 +130,9 @@ ImageList BuildSpellTreeImages(CGameData& game, Colour window, const Image& scho
         list.Add(cell);
     }
     Image unknown(kImageWidth, kImageHeight, window);
-    if (game.m_iconImages.Count() > kUnknownIcon) {
-        const Colour mask = game.m_iconImages.Mask();
-        unknown.Draw(*game.m_iconImages.Get(kUnknownIcon), 0, 0, &mask);
+    if (game.IconImages().Count() > kUnknownIcon) {
+        const Colour mask = game.IconImages().Mask();
+        unknown.Draw(*game.IconImages().Get(kUnknownIcon), 0, 0, &mask);
     }
     list.Add(unknown);
     for (int i = 0; i < kSchoolIcons && (i + 1) * kImageWidth <= schoolBitmap.Width(); ++i) {

@@ -113,9 +113,9 @@ int Loot(CGameData& game, int number)
 
 int Scenario(CGameData& game)
 {
-    for (int number = -1; number <= game.m_itemCount; ++number)
+    for (int number = -1; number <= game.ItemCount(); ++number)
         Item(game, number);
-    for (int number = -1; number <= game.m_monsterCount; ++number)
+    for (int number = -1; number <= game.MonsterCount(); ++number)
         Monster(game, number);
     for (int number = -1; number <= 200; ++number)
         Loot(game, number);
@@ -138,7 +138,7 @@ int Messages(CGameData& game)
                   game.BodyLocationName(index & 31, index >> 5).size();
     // The index as it stands, plus numbers beside and beyond it.
     std::vector<int> numbers = {-1, 0, 65535, 65536};
-    for (const auto& [number, location] : game.m_messageIndex) {
+    for (const auto& [number, location] : game.Messages()) {
         numbers.push_back(number);
         numbers.push_back(number + 1);
     }
@@ -161,10 +161,8 @@ int Messages(CGameData& game)
 int Images(CGameData& game)
 {
     int loaded = game.LoadPalette() ? 1 : 0;
-    loaded += game.BuildStateIcons(game.m_stateIcons9, 9);
-    loaded += game.BuildStateIcons(game.m_stateIcons16, 16);
-    loaded += game.LoadImageSet("\\vcfont1.vga", game.m_itemImagesSmall, 1, 1, false);
-    loaded += game.LoadImageSet("\\vcfont2.vga", game.m_itemImagesLarge, 0, 0, true);
+    loaded += game.LoadStateIcons();
+    loaded += game.LoadItemImages();
     loaded += game.LoadIconImages();
     loaded += game.LoadTextFont();
     const std::string sample = "The quick brown fox!\x0b jumps over the lazy dog \x7f\x80\xff";
@@ -180,9 +178,9 @@ int Picture(CGameData& game, const std::string& path, int monster)
     int frames = 0;
     for (int scale : {1, 2}) {
         std::vector<Image> images;
-        frames += game.LoadPicture(path, images, scale, 0, 0, Rgb(255, 255, 255));
-        frames += game.LoadPicture(path, images, scale, 1, 3, Rgb(0, 0, 0));
-        frames += game.LoadPicture(path, images, scale, 1000, 0, Rgb(0, 0, 0));
+        frames += game.LoadPicture(path, images, {.scale = scale, .background = Rgb(255, 255, 255)});
+        frames += game.LoadPicture(path, images, {.scale = scale, .first = 1, .end = 3, .background = Rgb(0, 0, 0)});
+        frames += game.LoadPicture(path, images, {.scale = scale, .first = 1000, .background = Rgb(0, 0, 0)});
         if (monster >= 0)
             frames += game.LoadMonsterPicture(monster, images, scale);
     }

@@ -21,6 +21,19 @@ bool CScrollPictureWnd::ReplaceControl(HWND dialog, int id)
     return ReplaceDialogControl(dialog, id, L"static", WS_VISIBLE | WS_CLIPCHILDREN | tabStop, WS_EX_STATICEDGE);
 }
 
+void CScrollPictureWnd::PlaceCentred(const RECT& stage, int width, int height)
+{
+    RECT outer{}, client{};
+    GetWindowRect(Handle(), &outer);
+    GetClientRect(Handle(), &client);
+    const int frameWidth = (outer.right - outer.left) - client.right;
+    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+    const int stageWidth = stage.right - stage.left, stageHeight = stage.bottom - stage.top;
+    const int w = std::min(width + frameWidth, stageWidth), h = std::min(height + frameHeight, stageHeight);
+    SetWindowPos(Handle(), nullptr, stage.left + (stageWidth - w) / 2, stage.top + (stageHeight - h) / 2, w, h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CScrollPictureWnd::SetFitToPicture(bool fitWidth, bool fitHeight)
 {
     m_fitWidth = fitWidth;

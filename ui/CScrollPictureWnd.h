@@ -14,6 +14,9 @@ public:
     bool ReplaceControl(HWND dialog, int id);
     // With a fit flag set, each bitmap given resizes the window to it in that direction.
     void SetFitToPicture(bool fitWidth, bool fitHeight);
+    // Sizes the window to a picture of that size with its frame, centred on the stage (client
+    // coordinates of its parent); a picture larger than the stage is shown in part, with scroll bars.
+    void PlaceCentred(const RECT& stage, int width, int height);
     // With the flag set, the mouse goes through the window to what lies under it.
     void SetPassMouse(bool pass) { m_passMouse = pass; }
     // The store whose folder the "save as" command of the context menu starts in and keeps;

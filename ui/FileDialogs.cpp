@@ -45,7 +45,7 @@ std::string RunFileDialog(HWND parent, const std::vector<std::pair<std::string, 
 std::string ChooseBmpFile(CGameData& game, HWND parent)
 {
     std::string path = RunFileDialog(parent, {{"Bmp Files (*.bmp)", "*.bmp"}, {"All Files (*.*)", "*.*"}},
-                                     game.m_bmpSavePath, L"Select a file to save bitmap", L"bmp",
+                                     game.BmpSavePath(), L"Select a file to save bitmap", L"bmp",
                                      OFN_HIDEREADONLY | OFN_NOCHANGEDIR, GetSaveFileNameW);
     if (!path.empty())
         game.RememberBmpFile(path);
@@ -54,7 +54,7 @@ std::string ChooseBmpFile(CGameData& game, HWND parent)
 
 std::string ChooseSaveFile(CGameData& game, HWND parent, bool rememberExtension)
 {
-    std::string path = RunFileDialog(parent, game.SaveFileFilters(rememberExtension), game.m_saveFilePath,
+    std::string path = RunFileDialog(parent, game.SaveFileFilters(rememberExtension), game.SaveFilePath(),
                                      L"Select Wizardry 7 save file to view", L"dbs",
                                      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR,
                                      GetOpenFileNameW);

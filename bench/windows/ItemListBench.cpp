@@ -130,7 +130,7 @@ int main(int argc, char** argv)
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             return 1;
         SetGameData(&game);
         Run(runs);

@@ -107,7 +107,7 @@ void ItemViewer(const CGameData& game)
     HWND dialog = viewer->Handle();
     PaintNow(dialog);
     std::vector<double> byNumber, byName, withText;
-    for (int number : Spread(game.m_itemCount, 60)) {
+    for (int number : Spread(game.ItemCount(), 60)) {
         const double start = Now();
         Choose(dialog, IDC_ITEM_NUMBERS, number);
         PaintNow(dialog);
@@ -126,7 +126,7 @@ void ItemViewer(const CGameData& game)
     // With the text shown: text items widen the window and draw their text, others narrow it.
     SendDlgItemMessageW(dialog, IDC_ITEM_SHOW_TEXT, BM_SETCHECK, BST_CHECKED, 0);
     std::vector<int> texts;
-    for (int number = 0; number < game.m_itemCount; ++number)
+    for (int number = 0; number < game.ItemCount(); ++number)
         if (ItemRecord(game.GetItem(number)).inventoryAction() == itemviewer::kReadAction)
             texts.push_back(number);
     for (int run = 0; run < 30 && !texts.empty(); ++run) {
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     InitCommonControlsEx(&controls);
     BenchPlatform platform(argv[1]);
     CGameData game(platform);
-    if (!game.m_loaded) {
+    if (!game.Loaded()) {
         std::fprintf(stderr, "item_viewer_bench: cannot load %s\n", argv[1]);
         return 1;
     }

@@ -104,7 +104,7 @@ int main(int argc, char** argv)
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             return 1;
         SetGameData(&game);
         OpeningTheViewer(1); // the first run also makes the shared image lists

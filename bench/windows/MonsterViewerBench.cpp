@@ -89,14 +89,14 @@ int main(int argc, char** argv)
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             return 1;
         SetGameData(&game);
         Opening(1, 1024, 768); // the first run also makes the shared image lists
         Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
         Report("open the Monster Viewer", Opening(runs, 1024, 768));
         Report("open it in the scrolling frame", Opening(runs, 800, 600));
-        Report("choose another monster", Switching(runs, game.m_monsterCount));
+        Report("choose another monster", Switching(runs, game.MonsterCount()));
         ReleaseSharedImageLists();
         SetGameData(nullptr);
     }

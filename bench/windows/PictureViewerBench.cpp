@@ -36,9 +36,9 @@ std::pair<std::string, int> LargestSet(CGameData& game)
 {
     std::pair<std::string, int> largest;
     long long most = -1;
-    for (const std::string& name : picturesets::ListPictureFiles(game.m_installPath)) {
+    for (const std::string& name : picturesets::ListPictureFiles(game.InstallPath())) {
         std::vector<Image> frames;
-        game.LoadPicByName(name, frames, 2, 0, 0, Rgb(96, 96, 128));
+        game.LoadPicByName(name, frames, {.scale = 2, .background = Rgb(96, 96, 128)});
         long long pixels = 0;
         for (const Image& frame : frames)
             pixels += static_cast<long long>(frame.Width()) * frame.Height();
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             return 1;
         SetGameData(&game);
         const auto [largest, frames] = LargestSet(game);

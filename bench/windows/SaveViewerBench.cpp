@@ -152,7 +152,7 @@ int main(int argc, char** argv)
     BenchPlatform platform(folder);
     {
         CGameData game(platform);
-        if (!game.m_loaded)
+        if (!game.Loaded())
             return 1;
         SetGameData(&game);
         const std::string save = folder + "\\SAVES\\SAVEGAME.DBS";

@@ -173,12 +173,12 @@ int main(int argc, char** argv)
     InitCommonControlsEx(&controls);
     BenchPlatform platform(argv[1]);
     CGameData game(platform);
-    if (!game.m_loaded) {
+    if (!game.Loaded()) {
         std::fprintf(stderr, "world_info_bench: cannot load %s\n", argv[1]);
         return 1;
     }
     SetGameData(&game);
-    const std::string save = game.m_installPath + "\\SAVES\\SAVEGAME.DBS";
+    const std::string save = game.InstallPath() + "\\SAVES\\SAVEGAME.DBS";
     Opening(1, save); // the first run also makes the shared image lists
     Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
     Report("open World Info", Opening(runs, save));

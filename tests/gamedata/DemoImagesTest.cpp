@@ -40,8 +40,8 @@ TEST(DemoImages, StateMarksAreWholeAndMark8UsesOnlyTheColoursThatAreRecoloured)
     auto loaded = LoadGame(folder.Path());
     const CGameData& game = *loaded->game;
     EXPECT_TRUE(loaded->platform.errors.empty());
-    EXPECT_EQ(game.m_stateIcons9.Count(), 15);
-    EXPECT_GE(game.m_itemImagesSmall.Count(), 159) << "the loot list's empty mark is image 158";
-    EXPECT_EQ(game.m_itemImagesLarge.CellWidth(), 18);
-    EXPECT_EQ(game.m_fontWidths['m'], 6);
+    EXPECT_EQ(game.StateIcons9().Count(), 15);
+    EXPECT_GE(game.ItemImagesSmall().Count(), 159) << "the loot list's empty mark is image 158";
+    EXPECT_EQ(game.ItemImagesLarge().CellWidth(), 18);
+    EXPECT_EQ(game.Font().widths['m'], 6);
 }

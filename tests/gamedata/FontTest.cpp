@@ -41,18 +41,18 @@ TEST(TextFont, WidthsAndGlyphsMakeOneStripInk84OnBlack)
     ASSERT_TRUE(WithFont(SmallFont()).Write(folder.Path()));
     auto loaded = LoadGame(folder.Path());
     const CGameData& game = *loaded->game;
-    EXPECT_EQ(game.m_fontWidths['A'], 5);
-    EXPECT_EQ(game.m_fontWidths['i'], 1);
-    EXPECT_EQ(game.m_fontWidths['!'], 0) << "a width byte of 1";
-    EXPECT_EQ(game.m_fontMaxWidth, 5);
-    ASSERT_EQ(game.m_fontBitmap.Width(), 5 * 128);
-    ASSERT_EQ(game.m_fontBitmap.Height(), 14);
-    EXPECT_EQ(game.m_fontBitmap.Pixel(5 * 'A' + 0, 3), kInk);
-    EXPECT_EQ(game.m_fontBitmap.Pixel(5 * 'A' + 4, 3), kInk);
-    EXPECT_EQ(game.m_fontBitmap.Pixel(5 * 'A' + 1, 3), kBlack);
-    EXPECT_EQ(game.m_fontBitmap.Pixel(5 * 'i', 13), kInk);
+    EXPECT_EQ(game.Font().widths['A'], 5);
+    EXPECT_EQ(game.Font().widths['i'], 1);
+    EXPECT_EQ(game.Font().widths['!'], 0) << "a width byte of 1";
+    EXPECT_EQ(game.Font().maxWidth, 5);
+    ASSERT_EQ(game.Font().strip.Width(), 5 * 128);
+    ASSERT_EQ(game.Font().strip.Height(), 14);
+    EXPECT_EQ(game.Font().strip.Pixel(5 * 'A' + 0, 3), kInk);
+    EXPECT_EQ(game.Font().strip.Pixel(5 * 'A' + 4, 3), kInk);
+    EXPECT_EQ(game.Font().strip.Pixel(5 * 'A' + 1, 3), kBlack);
+    EXPECT_EQ(game.Font().strip.Pixel(5 * 'i', 13), kInk);
     int inked = 0;
-    for (Colour colour : game.m_fontBitmap.Pixels())
+    for (Colour colour : game.Font().strip.Pixels())
         inked += colour == kInk;
     EXPECT_EQ(inked, 3);
 }
@@ -65,7 +65,7 @@ TEST(TextFont, InkBeyondTheWidestGlyphStaysInItsOwnCell)
     TempFolder folder;
     ASSERT_TRUE(WithFont(font).Write(folder.Path()));
     auto loaded = LoadGame(folder.Path());
-    const Image& strip = loaded->game->m_fontBitmap;
+    const Image& strip = loaded->game->Font().strip;
     for (int x = 0; x < 5; ++x)
         EXPECT_EQ(strip.Pixel(5 * 'B' + x, 0), kInk);
     for (int x = 5; x < 16; ++x)
@@ -78,23 +78,23 @@ TEST(TextFont, ShortFilesGiveNoFontOrTheGlyphsTheyHold)
     // Before the widths and before the glyph rows: no font at all.
     for (size_t length : {size_t{10}, fontfile::kWidthsOffset + 40, fontfile::kGlyphsOffset - 1}) {
         auto loaded = LoadWithFile(WithFont(SmallFont()), "vbfont2.vga", {whole.begin(), whole.begin() + length});
-        EXPECT_TRUE(loaded->game->m_fontBitmap.Empty()) << length;
-        EXPECT_EQ(loaded->game->m_fontMaxWidth, 0) << length;
-        EXPECT_EQ(loaded->game->m_fontWidths['A'], 0) << length;
+        EXPECT_TRUE(loaded->game->Font().strip.Empty()) << length;
+        EXPECT_EQ(loaded->game->Font().maxWidth, 0) << length;
+        EXPECT_EQ(loaded->game->Font().widths['A'], 0) << length;
         EXPECT_TRUE(loaded->platform.errors.empty()) << "the font has no message";
     }
     // Inside the rows of 'A' (glyph 65, row 3 is bytes 6 and 7 of its 28): rows not held are blank.
     size_t cut = fontfile::kGlyphsOffset + 65 * 28 + 6;
     auto loaded = LoadWithFile(WithFont(SmallFont()), "vbfont2.vga", {whole.begin(), whole.begin() + cut});
-    EXPECT_EQ(loaded->game->m_fontWidths['A'], 5);
-    EXPECT_EQ(loaded->game->m_fontBitmap.Width(), 5 * 128);
-    EXPECT_EQ(loaded->game->m_fontBitmap.Pixel(5 * 'A', 3), kBlack);
+    EXPECT_EQ(loaded->game->Font().widths['A'], 5);
+    EXPECT_EQ(loaded->game->Font().strip.Width(), 5 * 128);
+    EXPECT_EQ(loaded->game->Font().strip.Pixel(5 * 'A', 3), kBlack);
 
     TempFolder folder;
     ASSERT_TRUE(WithFont(SmallFont()).Write(folder.Path()));
     std::filesystem::remove(folder.File("vbfont2.vga"));
     auto missing = LoadGame(folder.Path());
-    EXPECT_TRUE(missing->game->m_loaded);
-    EXPECT_TRUE(missing->game->m_fontBitmap.Empty());
+    EXPECT_TRUE(missing->game->Loaded());
+    EXPECT_TRUE(missing->game->Font().strip.Empty());
     EXPECT_TRUE(missing->platform.errors.empty());
 }

@@ -15,7 +15,7 @@ TEST(StartUp, FirstRunAsksForTheFolderBeforeAnythingElse)
     MemoryPlatform platform; // no settings: the key is new
     {
         CGameData game(platform);
-        EXPECT_FALSE(game.m_loaded);
+        EXPECT_FALSE(game.Loaded());
     }
     EXPECT_EQ(platform.folderPrompts, 1);
     EXPECT_TRUE(platform.errors.empty()) << "cancelling the folder dialog ends the run silently";
@@ -31,7 +31,7 @@ TEST(StartUp, MissingScenarioNamesTheGoldPathThenAsksOnceMore)
     platform.folderAnswers = {alsoEmpty.Path()};
     {
         CGameData game(platform);
-        EXPECT_FALSE(game.m_loaded);
+        EXPECT_FALSE(game.Loaded());
     }
     EXPECT_EQ(platform.folderPrompts, 1);
     ASSERT_EQ(platform.errors.size(), 2u);
@@ -48,7 +48,7 @@ TEST(StartUp, CancellingTheSecondFolderDialogStopsAfterOneMessage)
     MemoryPlatform platform;
     platform.settings = {{"w7path", empty.Path()}};
     CGameData game(platform);
-    EXPECT_FALSE(game.m_loaded);
+    EXPECT_FALSE(game.Loaded());
     EXPECT_EQ(platform.errors.size(), 1u);
     EXPECT_EQ(platform.folderPrompts, 1);
 }
@@ -62,8 +62,8 @@ TEST(StartUp, SecondChanceLoadsTheChosenFolderAndKeepsIt)
     platform.folderAnswers = {game.Path()};
     {
         CGameData data(platform);
-        EXPECT_TRUE(data.m_loaded);
-        EXPECT_EQ(data.m_itemCount, 571);
+        EXPECT_TRUE(data.Loaded());
+        EXPECT_EQ(data.ItemCount(), 571);
     }
     EXPECT_EQ(platform.settings["w7path"], game.Path());
 }
@@ -76,7 +76,7 @@ TEST(Settings, AfterANormalRunAllFourValuesExistEmptyOnesIncluded)
     platform.folderAnswers = {game.Path()};
     {
         CGameData data(platform);
-        ASSERT_TRUE(data.m_loaded);
+        ASSERT_TRUE(data.Loaded());
     }
     ASSERT_EQ(platform.settings.size(), 4u);
     for (const char* name : kAllSettings)
@@ -98,9 +98,9 @@ TEST(Settings, StoredValuesAreReadBackAndWrittenUnchanged)
     {
         CGameData data(platform);
         EXPECT_EQ(platform.folderPrompts, 0);
-        EXPECT_EQ(data.m_bmpSavePath, "C:\\pictures\\");
-        EXPECT_EQ(data.m_saveFilePath, "C:\\games\\wiz7\\");
-        EXPECT_EQ(data.m_saveFileExt, "end");
+        EXPECT_EQ(data.BmpSavePath(), "C:\\pictures\\");
+        EXPECT_EQ(data.SaveFilePath(), "C:\\games\\wiz7\\");
+        EXPECT_EQ(data.SaveFileExt(), "end");
     }
     EXPECT_EQ(platform.settings, stored);
 }
@@ -111,8 +111,8 @@ TEST(Settings, AValueLongerThan259CharactersIsNotReadBack)
     platform.settings = {{"w7path", std::string(260, 'x')}, {"bmpsavepath", std::string(259, 'y')}};
     CGameData game(platform); // the folder dialog is cancelled
     EXPECT_EQ(platform.folderPrompts, 1) << "a path that does not fit counts as no path";
-    EXPECT_TRUE(game.m_installPath.empty());
-    EXPECT_EQ(game.m_bmpSavePath.size(), 259u);
+    EXPECT_TRUE(game.InstallPath().empty());
+    EXPECT_EQ(game.BmpSavePath().size(), 259u);
 }
 
 TEST(FileDialogs, ChosenFilesRememberTheirFolderAndExtension)
@@ -120,17 +120,17 @@ TEST(FileDialogs, ChosenFilesRememberTheirFolderAndExtension)
     MemoryPlatform platform;
     CGameData game(platform); // not loaded: only the path rules are used
     game.RememberBmpFile("C:\\pictures\\orc.bmp");
-    EXPECT_EQ(game.m_bmpSavePath, "C:\\pictures\\");
+    EXPECT_EQ(game.BmpSavePath(), "C:\\pictures\\");
     game.RememberBmpFile("\\orc.bmp");
-    EXPECT_EQ(game.m_bmpSavePath, "C:\\pictures\\") << "a backslash only at the start names no folder";
+    EXPECT_EQ(game.BmpSavePath(), "C:\\pictures\\") << "a backslash only at the start names no folder";
 
     game.RememberSaveFile("D:\\saves\\party.end", false);
-    EXPECT_EQ(game.m_saveFilePath, "D:\\saves\\");
-    EXPECT_EQ(game.m_saveFileExt, "");
+    EXPECT_EQ(game.SaveFilePath(), "D:\\saves\\");
+    EXPECT_EQ(game.SaveFileExt(), "");
     game.RememberSaveFile("D:\\saves\\party.end", true);
-    EXPECT_EQ(game.m_saveFileExt, "end");
+    EXPECT_EQ(game.SaveFileExt(), "end");
     game.RememberSaveFile("D:\\saves\\party", true);
-    EXPECT_EQ(game.m_saveFileExt, "*");
+    EXPECT_EQ(game.SaveFileExt(), "*");
 }
 
 TEST(FileDialogs, SaveFileFiltersOfferTheRememberedTypeFirst)
@@ -141,7 +141,7 @@ TEST(FileDialogs, SaveFileFiltersOfferTheRememberedTypeFirst)
     const Filters plain = {{"Wizardry 7 save files (*.dbs; *.end)", "*.dbs;*.end"}, {"All Files (*.*)", "*.*"}};
     EXPECT_EQ(game.SaveFileFilters(true), plain) << "nothing remembered yet";
 
-    game.m_saveFileExt = "*";
+    game.RememberSaveFile("C:\\saves\\party", true); // no extension: every type
     Filters remembered = plain;
     remembered.insert(remembered.begin(), {"Latest file type used (*.*)", "*.*"});
     EXPECT_EQ(game.SaveFileFilters(true), remembered);

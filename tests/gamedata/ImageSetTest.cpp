@@ -63,7 +63,7 @@ TEST(ImageSet, CellsHaveTheBorderOrAreDoubledAndKeepTheMaskWhereTransparent)
     const CGameData& game = *loaded->game;
     EXPECT_TRUE(loaded->platform.errors.empty());
 
-    const ImageList& small = game.m_itemImagesSmall;
+    const ImageList& small = game.ItemImagesSmall();
     ASSERT_EQ(small.Count(), 3);
     EXPECT_EQ(small.CellWidth(), 10);
     EXPECT_EQ(small.CellHeight(), 8);
@@ -76,7 +76,7 @@ TEST(ImageSet, CellsHaveTheBorderOrAreDoubledAndKeepTheMaskWhereTransparent)
     EXPECT_EQ(second.Pixel(1 + 1, 1 + 1), imageset::kItemMask) << "255 is transparent";
     EXPECT_EQ(second.Pixel(1 + 7, 1 + 5), CountingColour(20));
 
-    const ImageList& large = game.m_itemImagesLarge;
+    const ImageList& large = game.ItemImagesLarge();
     ASSERT_EQ(large.Count(), 15);
     EXPECT_EQ(large.CellWidth(), 16);
     EXPECT_EQ(large.CellHeight(), 12);
@@ -96,7 +96,7 @@ TEST(ImageSet, AFileHoldingFewerImagesThanItsCountGivesWhatItHolds)
     bytes[imageset::kCountOffset] = 200; // far more than the file holds
     bytes.resize(imageset::kPixelsOffset + 48 + 20); // image 1 cut in its third row
     auto loaded = LoadWithFile(WithImages(EightBySix(1), Marks()), "vcfont1.vga", bytes);
-    const ImageList& small = loaded->game->m_itemImagesSmall;
+    const ImageList& small = loaded->game->ItemImagesSmall();
     ASSERT_EQ(small.Count(), 2);
     EXPECT_EQ(small.Get(1)->Pixel(1 + 3, 1 + 2), CountingColour(20)) << "byte 19 of image 1 is there";
     EXPECT_EQ(small.Get(1)->Pixel(1 + 4, 1 + 2), imageset::kItemMask) << "byte 20 is not";
@@ -112,12 +112,12 @@ TEST(ImageSet, HeadersWithoutPixelsGiveEmptyLists)
         std::vector<uint8_t> bytes = gamebuild::ImageSetFileBytes(three);
         bytes.resize(length);
         auto loaded = LoadWithFile(WithImages(three, Marks()), "vcfont1.vga", bytes);
-        EXPECT_TRUE(loaded->game->m_itemImagesSmall.Empty()) << length;
+        EXPECT_TRUE(loaded->game->ItemImagesSmall().Empty()) << length;
         EXPECT_TRUE(loaded->platform.errors.empty()) << length;
     }
     // Images of no width hold no pixels, whatever their count says.
     auto flat = LoadWithFile(WithImages(three, Marks()), "vcfont1.vga", gamebuild::ImageSetFileBytes(ImageSet{0, 6, {{}, {}}}));
-    EXPECT_TRUE(flat->game->m_itemImagesSmall.Empty());
+    EXPECT_TRUE(flat->game->ItemImagesSmall().Empty());
 }
 
 TEST(ImageSet, MissingFilesShowTheirMessagesAndLeaveTheListsEmpty)
@@ -126,11 +126,11 @@ TEST(ImageSet, MissingFilesShowTheirMessagesAndLeaveTheListsEmpty)
     ASSERT_TRUE(WithImages(EightBySix(3), Marks()).Write(folder.Path()));
     std::filesystem::remove(folder.File("vcfont2.vga"));
     auto loaded = LoadGame(folder.Path());
-    EXPECT_TRUE(loaded->game->m_loaded);
-    EXPECT_TRUE(loaded->game->m_stateIcons9.Empty());
-    EXPECT_TRUE(loaded->game->m_stateIcons16.Empty());
-    EXPECT_TRUE(loaded->game->m_itemImagesLarge.Empty());
-    EXPECT_EQ(loaded->game->m_itemImagesSmall.Count(), 3);
+    EXPECT_TRUE(loaded->game->Loaded());
+    EXPECT_TRUE(loaded->game->StateIcons9().Empty());
+    EXPECT_TRUE(loaded->game->StateIcons16().Empty());
+    EXPECT_TRUE(loaded->game->ItemImagesLarge().Empty());
+    EXPECT_EQ(loaded->game->ItemImagesSmall().Count(), 3);
     const std::vector<std::string>& errors = loaded->platform.errors;
     ASSERT_GE(errors.size(), 2u);
     EXPECT_NE(errors.front().find("\\vcfont2.vga\nCharacter state images cannot be retrieved!"), std::string::npos);
@@ -150,15 +150,15 @@ TEST(StateIcons, MarksSitCentredOnTheWindowColour)
     ASSERT_TRUE(WithImages(EightBySix(1), Marks()).Write(folder.Path()));
     auto loaded = LoadGame(folder.Path());
     const CGameData& game = *loaded->game;
-    ASSERT_EQ(game.m_stateIcons9.Count(), 15);
-    ASSERT_EQ(game.m_stateIcons16.Count(), 15);
+    ASSERT_EQ(game.StateIcons9().Count(), 15);
+    ASSERT_EQ(game.StateIcons16().Count(), 15);
     const Colour window = Rgb(255, 255, 255);
-    EXPECT_EQ(game.m_stateIcons16.Mask(), window);
-    EXPECT_EQ(game.m_stateIcons9.Get(4)->Pixel(1, 0), CountingColour(104));
-    EXPECT_EQ(game.m_stateIcons9.Get(4)->Pixel(0, 0), window) << "255 shows the window colour";
+    EXPECT_EQ(game.StateIcons16().Mask(), window);
+    EXPECT_EQ(game.StateIcons9().Get(4)->Pixel(1, 0), CountingColour(104));
+    EXPECT_EQ(game.StateIcons9().Get(4)->Pixel(0, 0), window) << "255 shows the window colour";
 
     // Three pixels of margin on the top and left, four on the bottom and right.
-    const Image& icon = *game.m_stateIcons16.Get(14);
+    const Image& icon = *game.StateIcons16().Get(14);
     for (int i = 0; i < 16; ++i) {
         bool insideRow = i >= 3 && i <= 11;
         EXPECT_EQ(icon.Pixel(i, 2), window);
@@ -177,7 +177,7 @@ TEST(StateIcons, Marks12And13AreMark8Recoloured)
     TempFolder folder;
     ASSERT_TRUE(WithImages(EightBySix(1), Marks()).Write(folder.Path()));
     auto loaded = LoadGame(folder.Path());
-    const ImageList& icons = loaded->game->m_stateIcons9;
+    const ImageList& icons = loaded->game->StateIcons9();
     ASSERT_EQ(icons.Count(), 15);
     for (int v = 60; v <= 75; ++v) {
         int x = (v - 60 + 1) % 9, y = (v - 60 + 1) / 9;
@@ -205,16 +205,16 @@ TEST(StateIcons, ACutFileLeavesMarksNotHeldBlankAndTheWindowColourComesFromThePl
     platform.settings["w7path"] = folder.Path();
     CGameData game(platform);
     const Colour window = Rgb(212, 208, 200);
-    ASSERT_EQ(game.m_stateIcons9.Count(), 15);
-    EXPECT_EQ(game.m_stateIcons9.Mask(), window);
-    EXPECT_EQ(game.m_stateIcons9.Get(9)->Pixel(3, 4), CountingColour(109)) << "byte 39 of mark 9";
-    EXPECT_EQ(game.m_stateIcons9.Get(9)->Pixel(4, 4), window) << "byte 40 is not held";
-    EXPECT_EQ(game.m_stateIcons9.Get(10)->Pixel(4, 4), window);
-    EXPECT_EQ(game.m_stateIcons9.Get(13)->Pixel(4, 4), CountingColour(108)) << "drawn from mark 8, which is held";
+    ASSERT_EQ(game.StateIcons9().Count(), 15);
+    EXPECT_EQ(game.StateIcons9().Mask(), window);
+    EXPECT_EQ(game.StateIcons9().Get(9)->Pixel(3, 4), CountingColour(109)) << "byte 39 of mark 9";
+    EXPECT_EQ(game.StateIcons9().Get(9)->Pixel(4, 4), window) << "byte 40 is not held";
+    EXPECT_EQ(game.StateIcons9().Get(10)->Pixel(4, 4), window);
+    EXPECT_EQ(game.StateIcons9().Get(13)->Pixel(4, 4), CountingColour(108)) << "drawn from mark 8, which is held";
 
     gamebuild::CutFile(folder.File("vcfont2.vga"), 100);
     CGameData cut(platform);
-    EXPECT_TRUE(cut.m_stateIcons9.Empty()) << "no pixels at all: the list stays empty";
+    EXPECT_TRUE(cut.StateIcons9().Empty()) << "no pixels at all: the list stays empty";
 }
 
 TEST(IconImages, TheGeneratedBitmapGives128DistinctIconsOnTheMaskColour)
@@ -229,7 +229,7 @@ TEST(IconImages, TheGeneratedBitmapGives128DistinctIconsOnTheMaskColour)
     TempFolder folder;
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
     auto loaded = LoadGame(folder.Path(), bitmap);
-    const ImageList& icons = loaded->game->m_iconImages;
+    const ImageList& icons = loaded->game->IconImages();
     ASSERT_EQ(icons.Count(), 128);
     EXPECT_EQ(icons.CellWidth(), 26);
     EXPECT_EQ(icons.Mask(), Rgb(255, 128, 64));
@@ -253,15 +253,15 @@ TEST(IconImages, WholeCellsOfWhateverBitmapThereIsAndNoneWithoutOne)
     Image narrow(60, 20, Rgb(1, 2, 3));
     narrow.SetPixel(26, 0, Rgb(9, 9, 9));
     auto loaded = LoadGame(folder.Path(), narrow);
-    const ImageList& icons = loaded->game->m_iconImages;
+    const ImageList& icons = loaded->game->IconImages();
     ASSERT_EQ(icons.Count(), 2);
     EXPECT_EQ(icons.Get(1)->Pixel(0, 0), Rgb(9, 9, 9));
     EXPECT_EQ(icons.Get(1)->Pixel(0, 25), Rgb(255, 128, 64)) << "rows the bitmap lacks are transparent";
 
     loaded = LoadGame(folder.Path());
-    EXPECT_TRUE(loaded->game->m_iconImages.Empty());
+    EXPECT_TRUE(loaded->game->IconImages().Empty());
     EXPECT_TRUE(loaded->platform.errors.empty());
-    EXPECT_TRUE(loaded->game->m_loaded);
+    EXPECT_TRUE(loaded->game->Loaded());
 }
 
 TEST(ImageList, AStripHoldsTheCellsSideBySideAndOneMaskCellWhenEmpty)

@@ -75,3 +75,21 @@ TEST(MainPictures, ImagesAndCaptionsAreCentredVertically)
     EXPECT_EQ(bitmap.imageY, 15);
     EXPECT_EQ(bitmap.captionX, 68);
 }
+
+TEST(MainPictures, ThePicViewerButtonShowsEachEditionsOwnPicture)
+{
+    const Random any = Sequence({481 * 2});
+    const MainWindowPictures gold = ChooseMainPictures(true, Rgb(9, 9, 9), any);
+    EXPECT_EQ(gold.picViewer.picture.number, 7);
+    EXPECT_EQ(gold.picViewer.picture.request.scale, 2);
+    const MainWindowPictures first = ChooseMainPictures(false, Rgb(9, 9, 9), any);
+    EXPECT_EQ(first.picViewer.picture.number, -1) << "a file by name";
+    EXPECT_FALSE(first.picViewer.picture.name.empty());
+    EXPECT_EQ(first.monsterViewer.picture.number, 18);
+    EXPECT_EQ(first.saveFiles.margin, 14);
+    EXPECT_EQ(first.animation.request.background, pic::kBackground) << "the animation is not on the button face";
+
+    const Size button = MonsterButtonSize(40, 30);
+    EXPECT_EQ(button.width, 142);
+    EXPECT_EQ(button.height, 42);
+}

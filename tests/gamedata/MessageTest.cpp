@@ -1,6 +1,7 @@
 // Message texts: the header, reading pieces across blocks, joining them into a text, and the
 // message files the game builder writes.
 
+#include "gamedata/NameLists.h"
 #include "tests/gamedata/GameDataFixture.h"
 
 #include <filesystem>
@@ -70,7 +71,7 @@ TEST(MessageIndex, RecordsOfBothEditions)
     TempFolder a;
     auto loaded = LoadWithMessageFiles(a, Edition::First, first, {});
     std::vector<std::tuple<int, int, int, int>> read; // number, block, offset, pieces - 1
-    for (const auto& [number, at] : loaded->game->m_messageIndex)
+    for (const auto& [number, at] : loaded->game->Messages())
         read.emplace_back(number, at.block, at.offset, at.piecesMinusOne);
     EXPECT_EQ(read, (std::vector<std::tuple<int, int, int, int>>{{2, 255, 0x130, 4}, {7, 2, 0x10, 1}}));
 
@@ -78,8 +79,8 @@ TEST(MessageIndex, RecordsOfBothEditions)
     const Bytes gold = {1, 0, 9, 0, 4, 0, 0, 2, 1};
     TempFolder b;
     auto loadedGold = LoadWithMessageFiles(b, Edition::Gold, gold, {});
-    ASSERT_EQ(loadedGold->game->m_messageIndex.size(), 1u);
-    EXPECT_EQ(loadedGold->game->m_messageIndex.at(9).block, 0x0102);
+    ASSERT_EQ(loadedGold->game->Messages().size(), 1u);
+    EXPECT_EQ(loadedGold->game->Messages().at(9).block, 0x0102);
     EXPECT_TRUE(loadedGold->platform.errors.empty());
 }
 
@@ -89,14 +90,14 @@ TEST(MessageIndex, ShortAndEmptyHeaders)
     const Bytes promised = {4, 0, 1, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 3, 0, 0};
     TempFolder a;
     auto loaded = LoadWithMessageFiles(a, Edition::First, promised, {});
-    EXPECT_EQ(loaded->game->m_messageIndex.size(), 2u);
+    EXPECT_EQ(loaded->game->Messages().size(), 2u);
     EXPECT_TRUE(loaded->platform.errors.empty());
 
     for (const Bytes& header : {Bytes{0, 0}, Bytes{}}) {
         TempFolder b;
         auto empty = LoadWithMessageFiles(b, Edition::First, header, {});
-        EXPECT_TRUE(empty->game->m_loaded);
-        EXPECT_TRUE(empty->game->m_messageIndex.empty());
+        EXPECT_TRUE(empty->game->Loaded());
+        EXPECT_TRUE(empty->game->Messages().empty());
         EXPECT_TRUE(empty->platform.errors.empty());
     }
 }
@@ -109,13 +110,13 @@ TEST(MessageIndex, MissingHeaderShowsTheTextsMessageAndLoadingGoesOn)
     ASSERT_TRUE(installation.Write(folder.Path()));
     std::filesystem::remove(folder.File("msg.hdr"));
     auto loaded = Load(folder);
-    EXPECT_TRUE(loaded->game->m_loaded);
+    EXPECT_TRUE(loaded->game->Loaded());
     ASSERT_EQ(loaded->platform.errors.size(), 1u);
     EXPECT_EQ(loaded->platform.errors[0], "Error while opening file " + folder.Path() +
                                               "\\msg.hdr\nTexts and names cannot be retrieved!\n"
                                               "Make sure you supplied the correct path to Wizardry VII installation folder.");
     EXPECT_TRUE(loaded->game->GetMessageText(100).empty());
-    EXPECT_TRUE(loaded->game->m_raceNames.empty());
+    EXPECT_TRUE(loaded->game->NameList(namelist::kRaces)->empty());
 }
 
 TEST(MessagePieces, GoldPiecesAndTheirContinuationIntoTheNextEntry)
@@ -263,7 +264,7 @@ TEST(MessageFiles, LongMessagesGoOnInTheNextEntryAndReadBackWhole)
         std::vector<std::string> read;
         game.LoadNameList(read, 100, false, false);
         EXPECT_EQ(read, messages[100]);
-        EXPECT_TRUE(game.m_messageIndex.contains(101)) << "the message reaches into a second entry";
+        EXPECT_TRUE(game.Messages().contains(101)) << "the message reaches into a second entry";
         EXPECT_EQ(game.GetMessageText(120), "after the long one");
         EXPECT_EQ(game.GetMessageText(121), std::string(250, 's'));
     }

@@ -65,13 +65,14 @@ TEST(NameLists, TitleCaseAndExpansion)
     TempFolder folder;
     auto loaded = Load(folder, Edition::First);
     const CGameData& game = *loaded->game;
-    EXPECT_EQ(game.m_raceNames, (std::vector<std::string>{"Long Sword", "King's Crown", "O'malley", "a-b c"}));
-    EXPECT_EQ(game.m_itemWords[3], "Word3");
-    EXPECT_EQ(game.m_rankTitles[3], "title3") << "not a title-case list";
+    EXPECT_EQ(*game.NameList(namelist::kRaces),
+              (std::vector<std::string>{"Long Sword", "King's Crown", "O'malley", "a-b c"}));
+    EXPECT_EQ(game.NameList(namelist::kItemWords)->at(3), "Word3");
+    EXPECT_EQ(game.NameList(namelist::kRankTitles)->at(3), "title3") << "not a title-case list";
     // The weapon list begins with an empty entry, and its names are expanded.
-    EXPECT_EQ(game.m_weaponNames, (std::vector<std::string>{"", "Sword of Flame", "X Y"}));
+    EXPECT_EQ(*game.NameList(namelist::kWeapons), (std::vector<std::string>{"", "Sword of Flame", "X Y"}));
     // A list whose message is missing stays empty; LoadNameList appends to what is there.
-    EXPECT_TRUE(game.m_spellNames.empty());
+    EXPECT_TRUE(game.NameList(namelist::kSpells)->empty());
     std::vector<std::string> list = {"kept"};
     game.LoadNameList(list, 3800, true, true);
     EXPECT_EQ(list, (std::vector<std::string>{"kept", "Sword of flame", "X y"}));
@@ -105,7 +106,7 @@ TEST(NameLists, IndexesAreUnsignedBytesWithTheListsOwnRules)
     EXPECT_EQ(game.ItemTypeName(236), "type0");
 
     // Alliances: 255 is none even in a list that long.
-    EXPECT_EQ(game.m_allianceNames.size(), 256u);
+    EXPECT_EQ(game.NameList(namelist::kAlliances)->size(), 256u);
     EXPECT_EQ(game.AllianceName(254), "a254");
     EXPECT_EQ(game.AllianceName(255), "");
     EXPECT_EQ(game.AllianceName(-1), "");

@@ -57,20 +57,20 @@ TEST(Palette, LoadedAtStartUpAndAMissingFileLeavesItBlackWithMessage16)
     ASSERT_TRUE(installation.Write(folder.Path()));
     auto loaded = LoadGame(folder.Path());
     EXPECT_TRUE(loaded->platform.errors.empty());
-    EXPECT_EQ(loaded->game->m_palette[0], Rgb(8, 16, 24));
-    EXPECT_EQ(loaded->game->m_palette[1], Rgb(252, 252, 252)) << "stored as 6 bits";
+    EXPECT_EQ(loaded->game->Palette()[0], Rgb(8, 16, 24));
+    EXPECT_EQ(loaded->game->Palette()[1], Rgb(252, 252, 252)) << "stored as 6 bits";
 
     std::filesystem::remove(folder.File("palette.def"));
     loaded = LoadGame(folder.Path());
-    EXPECT_TRUE(loaded->game->m_loaded) << "start-up goes on";
+    EXPECT_TRUE(loaded->game->Loaded()) << "start-up goes on";
     ASSERT_FALSE(loaded->platform.errors.empty());
     EXPECT_EQ(loaded->platform.errors[0], "Error while opening file " + folder.Path() +
                                               "\\palette.def\nPalette information cannot be accessed!\n"
                                               "Make sure you supplied the correct path to Wizardry VII installation "
                                               "folder.");
     EXPECT_EQ(loaded->platform.errors.size(), 1u);
-    for (Colour colour : loaded->game->m_palette)
+    for (Colour colour : loaded->game->Palette())
         EXPECT_EQ(colour, Rgb(0, 0, 0));
-    EXPECT_EQ(*loaded->game->m_itemImagesSmall.Get(0)->Pixels().begin(), imageset::kItemMask);
-    EXPECT_EQ(loaded->game->m_itemImagesSmall.Get(0)->Pixel(1, 1), Rgb(0, 0, 0)) << "images drawn in black";
+    EXPECT_EQ(*loaded->game->ItemImagesSmall().Get(0)->Pixels().begin(), imageset::kItemMask);
+    EXPECT_EQ(loaded->game->ItemImagesSmall().Get(0)->Pixel(1, 1), Rgb(0, 0, 0)) << "images drawn in black";
 }

@@ -391,14 +391,14 @@ TEST(PicFile, TheStoreFindsPicturesByNumberAndName)
     CGameData& game = *loaded->game;
 
     std::vector<Image> frames;
-    EXPECT_EQ(game.LoadPicByNumber(5, frames, 1, 0, 0, kBack), 2);
-    EXPECT_EQ(game.LoadPicByNumber(100, frames, 1, 0, 0, kBack), 1);
-    EXPECT_EQ(game.LoadPicByName("title.pic", frames, 2, 1, 0, kBack), 2);
+    EXPECT_EQ(game.LoadPicByNumber(5, frames, {.scale = 1, .background = kBack}), 2);
+    EXPECT_EQ(game.LoadPicByNumber(100, frames, {.scale = 1, .background = kBack}), 1);
+    EXPECT_EQ(game.LoadPicByName("title.pic", frames, {.scale = 2, .first = 1, .background = kBack}), 2);
     ASSERT_EQ(frames.size(), 5u) << "frames are appended to what the list holds";
     EXPECT_EQ(frames[0].Pixel(0, 0), kPalette[33]);
     EXPECT_TRUE(loaded->platform.errors.empty());
 
-    EXPECT_EQ(game.LoadPicByNumber(6, frames, 1, 0, 0, kBack), 0);
+    EXPECT_EQ(game.LoadPicByNumber(6, frames, {.scale = 1, .background = kBack}), 0);
     EXPECT_EQ(frames.size(), 5u);
     ASSERT_EQ(loaded->platform.errors.size(), 1u);
     EXPECT_EQ(loaded->platform.errors[0], "Error while opening file " + folder.Path() +

@@ -2,6 +2,7 @@
 // Stores loaded from installations written for one test, with a palette whose colours tell
 // every index apart (and none of them equal to the backgrounds the tests use).
 
+#include "testing/GameDataSeam.h"
 #include "tests/gamedata/GameDataFixture.h"
 
 #include <array>
@@ -27,6 +28,6 @@ inline std::unique_ptr<LoadedGame> LoadGame(const gamebuild::Installation& insta
     installation.Write(folder.Path()); // a failed write shows as a store that did not load
     loaded->platform.settings["w7path"] = folder.Path();
     loaded->game = std::make_unique<CGameData>(loaded->platform);
-    loaded->game->m_palette = TestPalette();
+    GameDataSeam(*loaded->game).Palette() = TestPalette();
     return loaded;
 }

@@ -1,5 +1,6 @@
 // The scenario database: edition by file name, the six tables, lookups and the map cache.
 
+#include "testing/GameDataSeam.h"
 #include "gamedata/ByteReader.h"
 #include "gamedata/ScenarioFile.h"
 #include "tests/gamedata/GameDataFixture.h"
@@ -34,13 +35,13 @@ TEST(Scenario, EditionFollowsTheFileNameFound)
     TempFolder gold, both;
     ASSERT_TRUE(SmallInstallation(Edition::Gold).Write(gold.Path()));
     auto loadedGold = Load(gold.Path());
-    ASSERT_TRUE(loadedGold->game->m_loaded);
-    EXPECT_TRUE(loadedGold->game->m_isGold);
+    ASSERT_TRUE(loadedGold->game->Loaded());
+    EXPECT_TRUE(loadedGold->game->IsGold());
 
     ASSERT_TRUE(SmallInstallation(Edition::Gold).Write(both.Path()));
     ASSERT_TRUE(SmallInstallation(Edition::First).Write(both.Path()));
     auto loadedBoth = Load(both.Path());
-    EXPECT_FALSE(loadedBoth->game->m_isGold) << "scenario.dbs wins when both are there";
+    EXPECT_FALSE(loadedBoth->game->IsGold()) << "scenario.dbs wins when both are there";
 }
 
 TEST(Scenario, RecordsAreHandedOutAsStored)
@@ -49,9 +50,9 @@ TEST(Scenario, RecordsAreHandedOutAsStored)
     ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
     auto loaded = Load(folder.Path());
     CGameData& game = *loaded->game;
-    ASSERT_TRUE(game.m_loaded);
-    EXPECT_EQ(game.m_itemCount, 571);
-    EXPECT_EQ(game.m_monsterCount, 250);
+    ASSERT_TRUE(game.Loaded());
+    EXPECT_EQ(game.ItemCount(), 571);
+    EXPECT_EQ(game.MonsterCount(), 250);
     EXPECT_EQ(NameOf(game.GetItem(0)), "Item 0");
     EXPECT_EQ(NameOf(game.GetItem(570)), "Item 570");
     EXPECT_EQ(ByteReader(game.GetItem(300), 72).U16(36), 300);
@@ -120,8 +121,8 @@ TEST(Scenario, ATruncatedFileGivesWhatItHolds)
     ASSERT_TRUE(gamebuild::CutFile(file, kMonsterOffset + 100 * kMonsterSize + 50));
     auto loaded = Load(folder.Path());
     CGameData& game = *loaded->game;
-    ASSERT_TRUE(game.m_loaded);
-    EXPECT_EQ(game.m_monsterCount, 100);
+    ASSERT_TRUE(game.Loaded());
+    EXPECT_EQ(game.MonsterCount(), 100);
     EXPECT_NE(game.GetMonster(99), nullptr);
     EXPECT_EQ(game.GetMonster(100), nullptr);
     EXPECT_EQ(ByteReader(game.GetLootRecord(5), 54).U16(0), 0);
@@ -140,7 +141,7 @@ TEST(Scenario, AFileEndingBeforeTheMonsterTableIsNotAScenario)
         ASSERT_TRUE(SmallInstallation().Write(folder.Path()));
         ASSERT_TRUE(gamebuild::CutFile(ScenarioFile(folder, Edition::First), length));
         auto loaded = Load(folder.Path());
-        EXPECT_FALSE(loaded->game->m_loaded) << length;
+        EXPECT_FALSE(loaded->game->Loaded()) << length;
         EXPECT_TRUE(loaded->platform.errors.empty()) << "a failed seek shows no message";
         EXPECT_EQ(loaded->platform.folderPrompts, 1) << "but counts as a failed load";
     }
@@ -157,7 +158,7 @@ TEST(MapCache, OnlyAChangeOfMapReadsTheFile)
     ASSERT_NE(game.GetMap(3), nullptr);
     EXPECT_EQ(game.GetMap(3)[0], 3);
     EXPECT_EQ(game.GetMap(3)[2767], 0xC3);
-    EXPECT_EQ(game.m_cachedMapIndex, 3);
+    EXPECT_EQ(GameDataSeam(game).CachedMap(), 3);
 
     // Change map 3 on disk: a cached read does not see it, a read after another map does.
     installation.scenario.maps[3][0] = 0x33;
@@ -176,7 +177,7 @@ TEST(MapCache, AScenarioFileGoneSinceStartUpGivesMessage15AndNull)
     ASSERT_NE(game.GetMap(1), nullptr);
     std::filesystem::remove(ScenarioFile(folder, Edition::Gold));
     EXPECT_EQ(game.GetMap(2), nullptr);
-    EXPECT_EQ(game.m_cachedMapIndex, -1);
+    EXPECT_EQ(GameDataSeam(game).CachedMap(), -1);
     ASSERT_EQ(loaded->platform.errors.size(), 1u);
     EXPECT_NE(loaded->platform.errors[0].find("\\scenario.gld\nMain information cannot be accessed!"),
               std::string::npos);

@@ -35,7 +35,7 @@ TEST(SpellTable, EachEditionReadsItsOwnExecutable)
                                           gamebuild::ExecutableBytes(other, NumberedSpells(100))));
         auto loaded = LoadGame(installation, folder);
         CGameData& game = *loaded->game;
-        ASSERT_TRUE(game.m_loaded);
+        ASSERT_TRUE(game.Loaded());
         ASSERT_NE(game.GetSpell(0), nullptr);
         EXPECT_EQ(game.GetSpell(0)[0], 0);
         EXPECT_EQ(game.GetSpell(7)[spells::kLevel], 8);
@@ -52,7 +52,7 @@ TEST(SpellTable, AMissingExecutableIsSilent)
 {
     TempFolder folder;
     auto loaded = LoadGame(SmallInstallation(), folder);
-    ASSERT_TRUE(loaded->game->m_loaded);
+    ASSERT_TRUE(loaded->game->Loaded());
     EXPECT_EQ(loaded->game->GetSpell(0), nullptr);
     EXPECT_TRUE(loaded->platform.errors.empty());
     EXPECT_FALSE(loaded->game->LoadSpellTable());

@@ -1,5 +1,6 @@
 // Game texts drawn in the game's font: line breaking, centring, and coded texts.
 
+#include "testing/GameDataSeam.h"
 #include "gamedata/TextPicture.h"
 #include "tests/gamedata/ImageFixture.h"
 
@@ -16,17 +17,18 @@ struct MonoFont {
     CGameData game{platform};
     MonoFont()
     {
-        game.m_fontWidths.fill(6);
-        game.m_fontMaxWidth = 6;
-        game.m_fontBitmap = Image(6 * 128, 14);
+        TextFont& font = GameDataSeam(game).Font();
+        font.widths.fill(6);
+        font.maxWidth = 6;
+        font.strip = Image(6 * 128, 14);
         for (int c = 0; c < 128; ++c)
-            game.m_fontBitmap.SetPixel(6 * c, 5, kInk);
+            font.strip.SetPixel(6 * c, 5, kInk);
     }
     Image Draw(const std::string& text, bool coded = false) const
     {
         return RenderMessageText(game, text.data(), text.size(), coded);
     }
-    std::vector<TextLine> Lines(std::string text) const { return LayOutMessageText(text, game.m_fontWidths); }
+    std::vector<TextLine> Lines(std::string text) const { return LayOutMessageText(text, game.Font().widths); }
 };
 
 std::vector<int> MarksInRow(const Image& picture, int y)
@@ -117,7 +119,7 @@ TEST(TextPicture, ARunWithoutABlankBreaksBeforeTheGlyphThatOverflows)
     EXPECT_EQ(font.Draw(text).Height(), 13 * 4 + 2);
 
     // A glyph wider than a line stands on a line of its own.
-    font.game.m_fontWidths['W'] = 200;
+    GameDataSeam(font.game).Font().widths['W'] = 200;
     EXPECT_EQ(font.Lines("WW"), (std::vector<TextLine>{{0, 1, 200}, {1, 1, 200}}));
 }
 

@@ -1,5 +1,7 @@
 // The Item List's rows, filters and sort order.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "items/ItemListContent.h"
 #include "items/ItemText.h"
 #include "tests/items/RecordFixture.h"
@@ -10,23 +12,8 @@ namespace {
 
 using namespace itemlist;
 
-class ItemListContent : public ::testing::Test {
+class ItemListContent : public ::testing::Test, protected ItemTable {
 protected:
-    int Add(const std::string& name)
-    {
-        items.emplace_back(72, 0);
-        ByteWriter(items.back()).Text(0, name, 22);
-        return static_cast<int>(items.size()) - 1;
-    }
-    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
-    const CGameData& Game()
-    {
-        store.game.m_items.clear();
-        for (const Record& item : items)
-            store.game.m_items.insert(store.game.m_items.end(), item.begin(), item.end());
-        store.game.m_itemCount = static_cast<int>(items.size());
-        return store.game;
-    }
     ItemRecord Item(int number) { return ItemRecord(Game().GetItem(number)); }
     std::vector<int> Passing(const ItemListFilter& filter)
     {
@@ -44,9 +31,6 @@ protected:
             numbers.push_back(row.number);
         return numbers;
     }
-
-    NamedStore store;
-    std::vector<Record> items;
 };
 
 using Numbers = std::vector<int>;
@@ -236,7 +220,7 @@ TEST_F(ItemListContent, FilterChoicesComeFromTheNameLists)
 
 TEST_F(ItemListContent, AnEmptyTypeListGivesOnlyAny)
 {
-    store.game.m_itemTypeNames.clear();
+    GameDataSeam(store.game).NameList(namelist::kItemTypes).clear();
     const std::vector<FilterChoice> types = ItemTypeChoices(Game());
     ASSERT_EQ(types.size(), 1u);
     EXPECT_EQ(types[0].data, kAny);

@@ -1,5 +1,7 @@
 // The text forms of an item's fields.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "items/ItemText.h"
 #include "tests/items/RecordFixture.h"
 
@@ -210,6 +212,6 @@ TEST_F(ItemText, UsersAsLettersAndAsLists)
         EXPECT_EQ(ItemGenderLongText(game, Item()), text);
     }
     // A name the list lacks keeps its place in the letters.
-    store.game.m_raceNames.resize(2);
+    GameDataSeam(store.game).NameList(namelist::kRaces).resize(2);
     EXPECT_EQ(ItemRacesText(game, Item()), "he?????????");
 }

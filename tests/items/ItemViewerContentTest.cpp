@@ -1,5 +1,6 @@
 // What the Item Viewer shows of an item and how its name search runs.
 
+#include "testing/GameDataSeam.h"
 #include "items/ItemViewerContent.h"
 #include "tests/items/RecordFixture.h"
 
@@ -7,29 +8,7 @@
 
 namespace {
 
-class ItemViewerContent : public ::testing::Test {
-protected:
-    // Adds an item with the stored name; returns its number.
-    int Add(const std::string& name)
-    {
-        items.emplace_back(72, 0);
-        ByteWriter(items.back()).Text(0, name, 22);
-        return static_cast<int>(items.size()) - 1;
-    }
-    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
-    // The store with the items as they now are.
-    const CGameData& Game()
-    {
-        store.game.m_items.clear();
-        for (const Record& item : items)
-            store.game.m_items.insert(store.game.m_items.end(), item.begin(), item.end());
-        store.game.m_itemCount = static_cast<int>(items.size());
-        return store.game;
-    }
-
-    NamedStore store;
-    std::vector<Record> items;
-};
+class ItemViewerContent : public ::testing::Test, protected ItemTable {};
 
 } // namespace
 
@@ -121,5 +100,5 @@ TEST_F(ItemViewerContent, FieldsOfAnItemAndWhetherItCarriesAText)
     EXPECT_FALSE(ItemViewerFieldsOf(Game(), 0)->hasText);
 
     EXPECT_FALSE(ItemViewerFieldsOf(Game(), -1));
-    EXPECT_FALSE(ItemViewerFieldsOf(Game(), Game().m_itemCount));
+    EXPECT_FALSE(ItemViewerFieldsOf(Game(), Game().ItemCount()));
 }

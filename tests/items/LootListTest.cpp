@@ -1,5 +1,6 @@
 // The rows of loot records: items and their ranges, gold, experience, and the table's edges.
 
+#include "testing/GameDataSeam.h"
 #include "items/LootList.h"
 #include "tests/items/RecordFixture.h"
 
@@ -15,10 +16,9 @@ protected:
         for (int i = 0; i < 10; ++i) {
             Record item(72, 0);
             ByteWriter(item).Text(0, "Item=" + std::to_string(i), 22).U8(57, 20 + i);
-            store.game.m_items.insert(store.game.m_items.end(), item.begin(), item.end());
+            GameDataSeam(store.game).AddItem(item);
         }
-        store.game.m_itemCount = 10;
-        store.game.m_lootTable.assign(54 * 200, 0);
+        GameDataSeam(store.game).LootTable().assign(54 * 200, 0);
     }
 
     // Entry k of loot record number.
@@ -27,7 +27,7 @@ protected:
         Record entry(6, 0);
         ByteWriter(entry).U16(0, static_cast<uint16_t>(valueA)).U16(2, static_cast<uint16_t>(valueB)).U8(4, kind).U8(
             5, static_cast<uint8_t>(chance));
-        std::copy(entry.begin(), entry.end(), store.game.m_lootTable.begin() + 54 * number + 6 * k);
+        std::copy(entry.begin(), entry.end(), GameDataSeam(store.game).LootTable().begin() + 54 * number + 6 * k);
     }
 
     std::vector<LootRow> Rows(int number, bool addEmptyRow = false)

@@ -1,5 +1,7 @@
 // The text forms of a monster's fields and attacks.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "items/MonsterText.h"
 #include "tests/gamedata/GameDataFixture.h"
 #include "tests/items/RecordFixture.h"
@@ -186,7 +188,7 @@ TEST_F(MonsterText, BehaviourAndArmourNote)
     monster.Set().U8(226, 0x01);
     EXPECT_EQ(MonsterArmorNoteText(game, monster.View()), "");
     monster.Set().U8(226, 0x02);
-    store.game.m_behaviourWords[18] = "Hide";
+    GameDataSeam(store.game).NameList(namelist::kBehaviourWords)[18] = "Hide";
     EXPECT_EQ(MonsterArmorNoteText(game, monster.View()), "Hide") << "a shorter word is kept whole";
 }
 
@@ -194,8 +196,7 @@ TEST_F(MonsterText, CompanionsAreNamedByTheirCompanionForm)
 {
     Record other(232, 0);
     ByteWriter(other).Text(16, "Giant/Rats", 16);
-    store.game.m_monsters = other;
-    store.game.m_monsterCount = 1;
+    GameDataSeam(store.game).SetMonsters({other});
 
     EXPECT_EQ(MonsterCompanionsText(game, monster.View()), "");
     monster.Set().U8(170, 0).U8(172, 30);
@@ -249,7 +250,7 @@ TEST(MonsterLocations, TheCreatureTypeChoosesTheListInBothEditions)
         MemoryPlatform platform;
         platform.settings["w7path"] = folder.Path();
         CGameData game(platform);
-        ASSERT_TRUE(game.m_loaded);
+        ASSERT_TRUE(game.Loaded());
 
         Monster monster;
         monster.Set().U8(181, 20).U8(183, 50).U8(186, 30).U8(197, 2).U8(199, static_cast<uint8_t>(-3)).U8(186 + 16, 0);

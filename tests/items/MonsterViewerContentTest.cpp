@@ -1,6 +1,7 @@
 // What the Monster Viewer shows of a monster, which item a loot row opens, where the form opens,
 // and the rules of its picture player.
 
+#include "testing/GameDataSeam.h"
 #include "items/FramePlayer.h"
 #include "items/MonsterViewerContent.h"
 #include "tests/items/RecordFixture.h"
@@ -16,23 +17,17 @@ protected:
         for (int i = 0; i < 6; ++i) {
             Record item(72, 0);
             ByteWriter(item).Text(0, "Item " + std::to_string(i), 22);
-            Append(store.game.m_items, item);
+            GameDataSeam(store.game).AddItem(item);
         }
-        store.game.m_itemCount = 6;
-        store.game.m_lootTable.assign(54 * 200, 0);
+        GameDataSeam(store.game).LootTable().assign(54 * 200, 0);
     }
 
-    static void Append(std::vector<uint8_t>& table, const Record& record)
-    {
-        table.insert(table.end(), record.begin(), record.end());
-    }
     // A monster of that name whose loot is record loot.
     void AddMonster(const std::string& name, int loot, uint8_t strength = 0)
     {
         Record monster(232, 0);
         ByteWriter(monster).Text(0, name, 16).U8(169, loot).U8(140, strength);
-        Append(store.game.m_monsters, monster);
-        ++store.game.m_monsterCount;
+        GameDataSeam(store.game).AddMonster(monster);
     }
 
     NamedStore store;
@@ -74,7 +69,7 @@ TEST_F(MonsterViewerContent, AMonsterShowsItsLootRecordWithTheItemRangesOffered)
     // Loot record 3, entry 0: items 1 to 3 (kind 2, 40 %); entry 1: 10 to 20 gold.
     Record entries(12, 0);
     ByteWriter(entries).U16(0, 1).U16(2, 3).U8(4, 2).U8(5, 40).U16(6, 20).U16(8, 10).U8(10, 1).U8(11, 90);
-    std::copy(entries.begin(), entries.end(), store.game.m_lootTable.begin() + 54 * 3);
+    std::copy(entries.begin(), entries.end(), GameDataSeam(store.game).LootTable().begin() + 54 * 3);
     AddMonster("Orc", 3);
 
     std::vector<LootRow> loot = MonsterViewerFieldsOf(game, 0)->loot;

@@ -2,6 +2,8 @@
 // A store without an installation: its name lists hold recognisable names, and the tests give
 // it the records they read. Records are built byte by byte at the offsets the forms read.
 
+#include "gamedata/NameLists.h"
+#include "testing/GameDataSeam.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/MemoryPlatform.h"
 #include "testing/ByteWriter.h"
@@ -21,40 +23,64 @@ class NamedStore {
 public:
     NamedStore()
     {
-        game.m_raceNames = {"Human", "Elf", "Dwarf", "Gnome", "Halfling", "Faun",
+        using namespace namelist;
+        GameDataSeam seam(game);
+        seam.NameList(kRaces) = {"Human", "Elf", "Dwarf", "Gnome", "Halfling", "Faun",
                             "Lizardkin", "Drakeborn", "Wolfkin", "Catfolk", "Stoneborn"};
-        game.m_professionNames = {"Warrior", "Sorcerer", "Cleric", "Rogue", "Warden", "Apothecary", "Minstrel",
+        seam.NameList(kProfessions) = {"Warrior", "Sorcerer", "Cleric", "Rogue", "Warden", "Apothecary", "Minstrel",
                                   "Mentalist", "Shieldmaiden", "Abbot", "Templar", "Duelist", "Ascetic", "Shadow"};
-        game.m_genderNames = {"Male", "Female"};
-        game.m_resistanceNames = {"Nothing", "Fire", "Cold", "Lightning", "Poison", "Acid", "Magic",
+        seam.NameList(kGenders) = {"Male", "Female"};
+        seam.NameList(kResistances) = {"Nothing", "Fire", "Cold", "Lightning", "Poison", "Acid", "Magic",
                                   "Mind", "Death", "Disease", "Paralysis", "Sleep", "Stoning", "Critical Hits"};
-        game.m_itemWords = Numbered("word", 33);
-        game.m_itemWords[0] = " Needed:";
-        game.m_itemWords[19] = "Cursed";
+        seam.NameList(kItemWords) = Numbered("word", 33);
+        seam.NameList(kItemWords)[0] = " Needed:";
+        seam.NameList(kItemWords)[19] = "Cursed";
         const char* effects[] = {"Sleep", "Paralyze", "Poison", "Blind", "Petrify", "Drain", "Madden", "Slay"};
         for (int i = 0; i < 8; ++i)
-            game.m_itemWords[25 + i] = effects[i];
-        game.m_skillNames = Numbered("skill", 34);
-        game.m_skillNames[24] = "Lore";
-        game.m_spellNames = Numbered("Spell", 102);
-        game.m_spellNames[64] = "Identify";
-        game.m_attackModeNames = {"SWING", "THRUST", "BASH", "MELEE", "THROW", "PUNCH", "KICK", "LASH", "SHOOT"};
-        game.m_itemTypeNames = Numbered("label", 20);
+            seam.NameList(kItemWords)[25 + i] = effects[i];
+        seam.NameList(kSkills) = Numbered("skill", 34);
+        seam.NameList(kSkills)[24] = "Lore";
+        seam.NameList(kSpells) = Numbered("Spell", 102);
+        seam.NameList(kSpells)[64] = "Identify";
+        seam.NameList(kAttackModes) = {"SWING", "THRUST", "BASH", "MELEE", "THROW", "PUNCH", "KICK", "LASH", "SHOOT"};
+        seam.NameList(kItemTypes) = Numbered("label", 20);
         for (const char* type : {"Short", "Extended", "Thrown", "Missile", "Ammunition", "Shield"})
-            game.m_itemTypeNames.push_back(type);
-        game.m_inventoryActionNames = Numbered("action", 12);
-        game.m_weaponNames = {"", "Club", "Broad Sword"};
-        game.m_allianceNames = Numbered("alliance", 9);
-        game.m_specialAttackNames = Numbered("what", 9);
-        game.m_specialAttackVerbs = Numbered("verb", 9);
-        game.m_conditionNames = Numbered("condition", 29);
-        game.m_behaviourWords = Numbered("word", 30);
-        game.m_behaviourWords[17] = "Attacks";
-        game.m_behaviourWords[18] = "Armoured hide";
-        game.m_behaviourWords[22] = "on sight";
-        game.m_behaviourWords[25] = "Flees";
+            seam.NameList(kItemTypes).push_back(type);
+        seam.NameList(kInventoryActions) = Numbered("action", 12);
+        seam.NameList(kWeapons) = {"", "Club", "Broad Sword"};
+        seam.NameList(kAlliances) = Numbered("alliance", 9);
+        seam.NameList(kSpecialAttacks) = Numbered("what", 9);
+        seam.NameList(kSpecialAttackVerbs) = Numbered("verb", 9);
+        seam.NameList(kConditions) = Numbered("condition", 29);
+        seam.NameList(kBehaviourWords) = Numbered("word", 30);
+        seam.NameList(kBehaviourWords)[17] = "Attacks";
+        seam.NameList(kBehaviourWords)[18] = "Armoured hide";
+        seam.NameList(kBehaviourWords)[22] = "on sight";
+        seam.NameList(kBehaviourWords)[25] = "Flees";
     }
 
     MemoryPlatform platform; // no folder: the store loads nothing
     CGameData game{platform};
+};
+
+// A named store with items a test adds and edits byte by byte.
+class ItemTable {
+public:
+    // Adds an item with the stored name; returns its number.
+    int Add(const std::string& name)
+    {
+        items.emplace_back(72, 0);
+        ByteWriter(items.back()).Text(0, name, 22);
+        return static_cast<int>(items.size()) - 1;
+    }
+    ByteWriter Set(int number) { return ByteWriter(items[static_cast<size_t>(number)]); }
+    // The store with the items as they now are.
+    const CGameData& Game()
+    {
+        GameDataSeam(store.game).SetItems(items);
+        return store.game;
+    }
+
+    NamedStore store;
+    std::vector<Record> items;
 };

@@ -108,7 +108,7 @@ using V = std::vector<std::string>;
 TEST(CellContents, EventsAreSortedIntoTheirFields)
 {
     auto loaded = LoadCells();
-    ASSERT_TRUE(loaded->game->m_loaded);
+    ASSERT_TRUE(loaded->game->Loaded());
     EventDescriber describer(*loaded->game, MapCell{kShown, 0, 6, 6});
     const CellContents c = DescribeCell(describer);
     EXPECT_EQ(c.coordinates, "Map {16} Quadrant 0 (6,6)");

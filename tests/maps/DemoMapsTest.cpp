@@ -17,7 +17,7 @@ TEST(DemoMaps, EveryMapLooksLikeALevelAndTogetherTheyShowEverything)
     gamebuild::AddDemoMaps(installation);
     auto loaded = maptest::Load(installation);
     CGameData& game = *loaded->game;
-    ASSERT_TRUE(game.m_loaded);
+    ASSERT_TRUE(game.Loaded());
 
     std::set<std::pair<int, int>> features; // code, direction
     std::set<int> types, flags;

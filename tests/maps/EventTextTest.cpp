@@ -80,7 +80,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_loaded && s_loaded->game->m_loaded);
+        ASSERT_TRUE(s_loaded && s_loaded->game->Loaded());
         describer = std::make_unique<EventDescriber>(*s_loaded->game, MapCell{kTown, 0, 6, 6});
     }
 

@@ -235,7 +235,7 @@ TEST(MapRenderer, PassabilityAndHarmOverlays)
     EXPECT_EQ(drawn.At(0, 4, 1, 9, 4), Rgb(255, 255, 1));
     EXPECT_EQ(drawn.At(0, 4, 1, 8, 4), 0u);
     EXPECT_EQ(drawn.At(0, 5, 1), TileColour(0)) << "nothing to mark: the floor";
-    const ImageList& icons = drawn.Game().m_stateIcons9;
+    const ImageList& icons = drawn.Game().StateIcons9();
     ASSERT_NE(icons.Get(10), nullptr);
     const Colour harmPixel = icons.Get(10)->Pixel(4, 4);
     EXPECT_EQ(drawn.At(0, 6, 1, 2 + 4, 2 + 4), harmPixel == icons.Mask() ? 0u : harmPixel) << "centred: (14 - 9) / 2";
@@ -276,7 +276,7 @@ TEST(MapRenderer, WallsBattleMaskHighlightAndMarkers)
     EXPECT_EQ(drawn.image.Pixel(cx + 1 - (cy % 2), cy), TileColour(0));
     EXPECT_EQ(drawn.image.Pixel(cx + 1 - (cy % 2), cy + 1), Rgb(200, 0, 0));
     EXPECT_EQ(drawn.At(0, 1, 1), TileColour(tile::kArrowNorth + 2));
-    const ImageList& items = drawn.Game().m_itemImagesSmall;
+    const ImageList& items = drawn.Game().ItemImagesSmall();
     ASSERT_NE(items.Get(0), nullptr);
     const Colour itemPixel = items.Get(0)->Pixel(1, 1);
     ASSERT_NE(itemPixel, items.Mask()) << "the test needs a pixel of the image";
@@ -301,7 +301,7 @@ TEST(MapRenderer, NothingToDrawWithoutATileSetOrARecord)
     EXPECT_FALSE(drawn.renderer->Render());
 
     // The scenario file gone after start-up: the store's message, and no drawing.
-    const std::string path = drawn.Game().m_installPath + "/scenario.dbs";
+    const std::string path = drawn.Game().InstallPath() + "/scenario.dbs";
     ASSERT_EQ(std::remove(path.c_str()), 0);
     drawn.renderer->SetMap(4);
     EXPECT_FALSE(drawn.renderer->Render());

@@ -1,6 +1,7 @@
 // Every file of the demo installations cut short: each loads without reading outside what it
 // holds, and what the cut file still holds reads as in the whole file.
 
+#include "testing/GameDataSeam.h"
 #include "gamedata/CGameData.h"
 #include "gamedata/GameFile.h"
 #include "gamedata/MemoryPlatform.h"
@@ -95,7 +96,7 @@ protected:
         if (!demo)
             demo = std::make_unique<Demo>(GetParam());
         m_demo = demo.get();
-        ASSERT_TRUE(m_demo->game && m_demo->game->m_loaded);
+        ASSERT_TRUE(m_demo->game && m_demo->game->Loaded());
     }
     CGameData& Game() { return *m_demo->game; }
     bool Gold() const { return GetParam() == Edition::Gold; }
@@ -110,7 +111,8 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
 {
     using namespace scenario;
     CGameData& game = Game();
-    const std::vector<uint8_t> items = game.m_items, monsters = game.m_monsters, loot = game.m_lootTable;
+    GameDataSeam seam(game);
+    const std::vector<uint8_t> items = seam.Items(), monsters = seam.Monsters(), loot = seam.LootTable();
     const std::vector<uint8_t> firstMap = Bytes(game.GetMap(0), kMapSize);
     const std::string path = m_demo->File(gamebuild::ScenarioFileName(GetParam()));
     const auto wholeCount = [](size_t length, size_t offset, size_t size, int count) {
@@ -128,8 +130,8 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
               }
               ASSERT_TRUE(game.LoadScenario());
               const int itemCount = wholeCount(length, kItemOffset, kItemSize, kItemCount);
-              ASSERT_EQ(game.m_itemCount, itemCount);
-              ASSERT_EQ(game.m_monsterCount, wholeCount(length, kMonsterOffset, kMonsterSize, kMonsterCount));
+              ASSERT_EQ(game.ItemCount(), itemCount);
+              ASSERT_EQ(game.MonsterCount(), wholeCount(length, kMonsterOffset, kMonsterSize, kMonsterCount));
               if (itemCount > 0) {
                   ASSERT_EQ(Bytes(game.GetItem(itemCount - 1), kItemSize),
                             std::vector<uint8_t>(items.begin() + (itemCount - 1) * kItemSize,
@@ -138,10 +140,10 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
               ASSERT_EQ(game.GetItem(itemCount), nullptr);
               // The loot table reads as far as the file goes, then zero.
               const size_t lootHeld = length > kLootOffset ? length - kLootOffset : 0;
-              ASSERT_EQ(std::memcmp(game.m_lootTable.data(), loot.data(), lootHeld), 0);
-              ASSERT_TRUE(std::all_of(game.m_lootTable.begin() + lootHeld, game.m_lootTable.end(),
+              ASSERT_EQ(std::memcmp(seam.LootTable().data(), loot.data(), lootHeld), 0);
+              ASSERT_TRUE(std::all_of(seam.LootTable().begin() + lootHeld, seam.LootTable().end(),
                                       [](uint8_t b) { return b == 0; }));
-              game.m_cachedMapIndex = -1;
+              seam.ForgetMap();
               const uint8_t* map = game.GetMap(0);
               if (length > kMapOffset) {
                   ASSERT_NE(map, nullptr);
@@ -154,31 +156,31 @@ TEST_P(Truncation, ScenarioKeepsTheWholeRecordsItHolds)
                   exercise::Map(game, 0, 1);
           });
     ASSERT_TRUE(game.LoadScenario());
-    EXPECT_EQ(game.m_items, items);
-    EXPECT_EQ(game.m_monsters, monsters);
+    EXPECT_EQ(seam.Items(), items);
+    EXPECT_EQ(seam.Monsters(), monsters);
 }
 
 TEST_P(Truncation, MessageIndexAndTextsGiveWhatTheyHold)
 {
     CGameData& game = Game();
     std::map<int, std::string> texts;
-    for (const auto& [number, location] : game.m_messageIndex)
+    for (const auto& [number, location] : game.Messages())
         texts[number] = game.GetMessageText(number);
     ASSERT_GT(texts.size(), 50u);
-    const size_t indexSize = game.m_messageIndex.size();
+    const size_t indexSize = game.Messages().size();
 
     const std::string header = m_demo->File("msg.hdr");
     const uint64_t headerSize = GameFile(header).Size();
     Sweep(header, CutLengths(headerSize, 16, 30), [&](size_t) {
         game.LoadMessageIndex();
-        ASSERT_LE(game.m_messageIndex.size(), indexSize);
+        ASSERT_LE(game.Messages().size(), indexSize);
         // A message that goes on under the following numbers ends where the index does.
-        for (const auto& [number, location] : game.m_messageIndex)
+        for (const auto& [number, location] : game.Messages())
             ASSERT_TRUE(IsBeginningOf(game.GetMessageText(number), texts[number])) << "message " << number;
         exercise::Messages(game);
     });
     ASSERT_TRUE(game.LoadMessageIndex());
-    ASSERT_EQ(game.m_messageIndex.size(), indexSize);
+    ASSERT_EQ(game.Messages().size(), indexSize);
 
     // A message the cut file holds only in part reads as a beginning of its text, or not at all.
     const std::string textFile = m_demo->File(gamebuild::MessageFileName(GetParam()));
@@ -200,11 +202,11 @@ TEST_P(Truncation, MessageIndexAndTextsGiveWhatTheyHold)
 TEST_P(Truncation, PaletteImageSetsAndFont)
 {
     CGameData& game = Game();
-    const std::array<Colour, 256> palette = game.m_palette;
+    const std::array<Colour, 256> palette = game.Palette();
     Sweep(m_demo->File("palette.def"), CutLengths(768, 768, 1), [&](size_t length) {
         ASSERT_TRUE(game.LoadPalette());
         for (size_t i = 0; i < length / 3; ++i)
-            ASSERT_EQ(game.m_palette[i], palette[i]) << "colour " << i;
+            ASSERT_EQ(game.Palette()[i], palette[i]) << "colour " << i;
     });
     ASSERT_TRUE(game.LoadPalette());
     for (const char* name : {"vcfont1.vga", "vcfont2.vga", "vbfont2.vga"}) {
@@ -212,8 +214,8 @@ TEST_P(Truncation, PaletteImageSetsAndFont)
         Sweep(path, CutLengths(GameFile(path).Size(), 16, 30), [&](size_t) { exercise::Images(game); });
     }
     ASSERT_EQ(exercise::Images(game), exercise::Images(game));
-    EXPECT_GT(game.m_itemImagesSmall.Count(), 0);
-    EXPECT_GT(game.m_fontMaxWidth, 0);
+    EXPECT_GT(game.ItemImagesSmall().Count(), 0);
+    EXPECT_GT(game.Font().maxWidth, 0);
 }
 
 TEST_P(Truncation, PicturesGiveTheFramesTheyHold)
@@ -235,7 +237,7 @@ TEST_P(Truncation, SpellTableIsReadOnlyWhole)
     const std::string path = m_demo->File(gamebuild::ExecutableName(GetParam()));
     const size_t table = Gold() ? spells::kGoldOffset : spells::kFirstOffset;
     game.LoadSpellTable();
-    const std::vector<uint8_t> whole = game.m_spells;
+    const std::vector<uint8_t> whole = GameDataSeam(game).Spells();
     std::vector<size_t> lengths = CutLengths(GameFile(path).Size(), 16, 20, {table, table + spells::kTableSize});
     for (size_t length = table; length < table + spells::kTableSize; length += 5)
         lengths.push_back(length);

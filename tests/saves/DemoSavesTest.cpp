@@ -19,7 +19,7 @@ TEST(DemoSaves, TheGuildAndEverySaveFileLoadWithTheirWorld)
         const CGameData& data = *game.data;
 
         SaveGame guild;
-        ASSERT_EQ(guild.Load(savefile::GuildFilePath(game.folder.Path(), data.m_isGold)), SaveFileKind::Guild);
+        ASSERT_EQ(guild.Load(savefile::GuildFilePath(game.folder.Path(), data.IsGold())), SaveFileKind::Guild);
         EXPECT_GE(guild.Count(), 10);
         EXPECT_TRUE(guild.IsDeleted(3) && guild.InSlot(3));
 

@@ -89,7 +89,7 @@ struct Game {
         EXPECT_TRUE(installation.Write(folder.Path()));
         platform.settings["w7path"] = folder.Path();
         data = std::make_unique<CGameData>(platform);
-        EXPECT_TRUE(data->m_loaded);
+        EXPECT_TRUE(data->Loaded());
     }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const
     {

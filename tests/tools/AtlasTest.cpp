@@ -107,7 +107,7 @@ protected:
     void SetUp() override
     {
         loaded = Load(MapInstallation());
-        ASSERT_TRUE(loaded->game->m_loaded);
+        ASSERT_TRUE(loaded->game->Loaded());
         installationFiles = Entries(loaded->folder.Path());
     }
     atlas::AtlasResult Write(const std::string& out) { return atlas::WriteAtlas(*loaded->game, out); }

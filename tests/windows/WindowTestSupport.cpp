@@ -1,7 +1,10 @@
 #include "tests/windows/WindowTestSupport.h"
+#include "gamedata/CGameData.h"
 #include "testing/GameBuilder.h"
 #include "tests/TempFolder.h"
 #include "ui/Dialog.h"
+#include "ui/ImageLists.h"
+#include "ui/WinText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,6 +23,28 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD)
     step();
 }
 } // namespace
+
+TestStore::TestStore(const gamebuild::Installation& installation) : m_folder(std::make_unique<TempFolder>())
+{
+    ClearSettings();
+    if (!installation.Write(m_folder->Path()))
+        return;
+    StoreSetting(L"w7path", Widen(m_folder->Path()));
+    m_game = std::make_unique<CGameData>(m_platform);
+    if (m_game->Loaded())
+        SetGameData(m_game.get());
+}
+
+TestStore::~TestStore()
+{
+    ReleaseSharedImageLists();
+    if (GetGameData() == m_game.get())
+        SetGameData(nullptr);
+    m_game.reset();
+    ClearSettings();
+}
+
+bool TestStore::Loaded() const { return m_game && m_game->Loaded(); }
 
 const std::string& DemoGameFolder()
 {

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,33 @@ public:
         folderAnswers.pop_front();
         return answer;
     }
+};
+
+class CGameData;
+class TempFolder;
+namespace gamebuild {
+struct Installation;
+}
+
+// A store loaded from an installation written for a test (or a whole suite: writing and
+// loading are slow under Wine), made the store of this run while it lives. The program's
+// settings are cleared before and after, with only "w7path" stored.
+class TestStore {
+public:
+    explicit TestStore(const gamebuild::Installation& installation);
+    ~TestStore();
+    TestStore(const TestStore&) = delete;
+    TestStore& operator=(const TestStore&) = delete;
+
+    bool Loaded() const;
+    CGameData& Game() { return *m_game; }
+    CapturingPlatform& Platform() { return m_platform; }
+    const TempFolder& Folder() const { return *m_folder; }
+
+private:
+    std::unique_ptr<TempFolder> m_folder;
+    CapturingPlatform m_platform;
+    std::unique_ptr<CGameData> m_game;
 };
 
 struct RegistryValue {

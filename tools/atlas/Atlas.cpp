@@ -57,9 +57,9 @@ std::string Index(Site& site)
     CGameData& game = site.Game();
     std::string page = PageStart("Wizardry VII atlas: " + EditionName(game), "", site);
     page += "<ul class=\"index\">" +
-            Format("<li><a href=\"items.html\">Items</a>: <span id=\"count-items\">%i</span></li>", game.m_itemCount) +
+            Format("<li><a href=\"items.html\">Items</a>: <span id=\"count-items\">%i</span></li>", game.ItemCount()) +
             Format("<li><a href=\"monsters.html\">Monsters</a>: <span id=\"count-monsters\">%i</span></li>",
-                   game.m_monsterCount) +
+                   game.MonsterCount()) +
             "<li><a href=\"maps.html\">Maps</a>: <span id=\"count-maps\">32</span></li>" +
             Format("<li><a href=\"pictures.html\">Pictures</a>: <span id=\"count-pictures\">%i</span> files</li>",
                    site.pictureFiles);
@@ -76,7 +76,7 @@ AtlasResult WriteAtlas(CGameData& game, const std::string& outText, const SaveGa
 {
     AtlasResult result;
     const fs::path out = Resolved(outText);
-    const fs::path installation = Resolved(game.m_installPath);
+    const fs::path installation = Resolved(game.InstallPath());
     if (outText.empty() || IsWithin(out, installation) || IsWithin(installation, out)) {
         result.error = "The atlas is not written into or over the installation folder: " + outText;
         return result;

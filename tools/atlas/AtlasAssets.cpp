@@ -40,13 +40,13 @@ void WriteAssets(Site& site)
     for (Shade shade : {Shade::Better, Shade::Worse, Shade::Differs, Shade::LightLoad, Shade::MediumLoad, Shade::HeavyLoad,
                         Shade::Current, Shade::Allowed})
         style += Format(".shade-%i{color:", static_cast<int>(shade)) + Css(*ShadeColour(shade)) + "}";
-    style += Format(".li{width:%ipx;height:%ipx}\n", game.m_itemImagesSmall.CellWidth(), game.m_itemImagesSmall.CellHeight());
-    style += StripClasses("ii", game.m_iconImages) + StripClasses("si", game.m_stateIcons16) +
-             StripClasses("li", game.m_itemImagesSmall);
+    style += Format(".li{width:%ipx;height:%ipx}\n", game.ItemImagesSmall().CellWidth(), game.ItemImagesSmall().CellHeight());
+    style += StripClasses("ii", game.IconImages()) + StripClasses("si", game.StateIcons16()) +
+             StripClasses("li", game.ItemImagesSmall());
     site.WriteText("atlas.js", kScript);
     site.WriteText("atlas.css", style);
-    site.WriteStrip("img/state16.png", game.m_stateIcons16);
-    site.WriteStrip("img/item-small.png", game.m_itemImagesSmall);
+    site.WriteStrip("img/state16.png", game.StateIcons16());
+    site.WriteStrip("img/item-small.png", game.ItemImagesSmall());
 }
 
 } // namespace atlas

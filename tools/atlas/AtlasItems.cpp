@@ -170,11 +170,11 @@ void WriteItemPage(Site& site, int number, int count)
 void WriteItemPages(Site& site)
 {
     site.MakeFolder("item");
-    site.WriteStrip("img/item-icons.png", site.Game().m_iconImages);
+    site.WriteStrip("img/item-icons.png", site.Game().IconImages());
     const ItemTable table = BuildItemTable(site.Game());
     site.WriteText("items.html", ItemTablePage(site, table));
-    for (int number = 0; number < site.Game().m_itemCount && site.Ok(); ++number)
-        WriteItemPage(site, number, site.Game().m_itemCount);
+    for (int number = 0; number < site.Game().ItemCount() && site.Ok(); ++number)
+        WriteItemPage(site, number, site.Game().ItemCount());
 }
 
 } // namespace atlas

@@ -58,7 +58,7 @@ void WriteMonsterPage(Site& site, int number, const std::string& name)
     page += "<p class=\"pager\">";
     if (number > 0)
         page += Format("<a href=\"%i.html\" rel=\"prev\">previous</a> ", number - 1);
-    if (number + 1 < game.m_monsterCount)
+    if (number + 1 < game.MonsterCount())
         page += Format("<a href=\"%i.html\" rel=\"next\">next</a> ", number + 1);
     page += "</p>\n";
     std::vector<Image> frames;
@@ -106,7 +106,7 @@ void WriteMonsterPages(Site& site)
                        "<table id=\"monsters\" class=\"list\"><thead><tr><th>ID</th><th>name</th><th>type</th>"
                        "<th>alliance</th><th>hit points</th><th>experience</th><th>armor class</th><th>speed</th>"
                        "<th>attacks/round</th><th>loot</th></tr></thead><tbody>\n";
-    for (int number = 0; number < game.m_monsterCount; ++number) {
+    for (int number = 0; number < game.MonsterCount(); ++number) {
         const std::optional<MonsterViewerFields> m = MonsterViewerFieldsOf(game, number);
         if (!m)
             continue;
@@ -120,7 +120,7 @@ void WriteMonsterPages(Site& site)
                 "</td><td>" + Html(Joined(loot)) + "</td></tr>\n";
     }
     site.WriteText("monsters.html", page + "</tbody></table>\n" + PageEnd());
-    for (int number = 0; number < game.m_monsterCount && site.Ok(); ++number)
+    for (int number = 0; number < game.MonsterCount() && site.Ok(); ++number)
         WriteMonsterPage(site, number, names[static_cast<size_t>(number)]);
 }
 

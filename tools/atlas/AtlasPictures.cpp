@@ -40,7 +40,7 @@ std::vector<std::string> PictureFiles(const std::string& folder)
 void WritePicturePages(Site& site)
 {
     CGameData& game = site.Game();
-    const std::vector<std::string> files = PictureFiles(game.m_installPath);
+    const std::vector<std::string> files = PictureFiles(game.InstallPath());
     site.pictureFiles = static_cast<int>(files.size());
     std::string page = PageStart("Pictures", "", site) + "<ul class=\"picturefiles\">";
     for (size_t i = 0; i < files.size(); ++i)
@@ -48,7 +48,7 @@ void WritePicturePages(Site& site)
     page += "</ul>\n";
     for (size_t i = 0; i < files.size() && site.Ok(); ++i) {
         std::vector<Image> frames;
-        game.LoadPicByName(files[i], frames, 2, 0, 0, pic::kBackground);
+        game.LoadPicByName(files[i], frames, {.scale = 2, .background = pic::kBackground});
         page += Format("<section class=\"picture\" id=\"p%i\"><h2>", static_cast<int>(i)) + Html(files[i]) +
                 Format(" (%i frames)</h2><div class=\"framelist\">", static_cast<int>(frames.size()));
         const std::vector<std::string> shown = site.WriteFrames(Format("pic-%i", static_cast<int>(i)), frames);

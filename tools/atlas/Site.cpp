@@ -81,7 +81,7 @@ void Site::MakeFolder(const std::string& path)
         Fail("cannot make " + Full(path));
 }
 
-std::string EditionName(const CGameData& game) { return game.m_isGold ? "Gold edition" : "First edition"; }
+std::string EditionName(const CGameData& game) { return game.IsGold() ? "Gold edition" : "First edition"; }
 
 std::string PageStart(const std::string& title, const std::string& root, const Site& site)
 {

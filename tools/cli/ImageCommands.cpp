@@ -16,13 +16,13 @@ std::string g_executable;
 
 struct ListKind {
     const char* name;
-    ImageList CGameData::*list; // null for the font strip
+    const ImageList& (CGameData::*list)() const; // null for the font strip
 };
 
 constexpr ListKind kKinds[] = {
-    {"state9", &CGameData::m_stateIcons9},     {"state16", &CGameData::m_stateIcons16},
-    {"small", &CGameData::m_itemImagesSmall}, {"large", &CGameData::m_itemImagesLarge},
-    {"icons", &CGameData::m_iconImages},      {"font", nullptr},
+    {"state9", &CGameData::StateIcons9},     {"state16", &CGameData::StateIcons16},
+    {"small", &CGameData::ItemImagesSmall}, {"large", &CGameData::ItemImagesLarge},
+    {"icons", &CGameData::IconImages},      {"font", nullptr},
 };
 
 Image Strip(const ImageList& list)
@@ -51,7 +51,7 @@ int Images(Context& context)
     if (!kind)
         return UsageError("unknown image kind '" + options.words[0] + "'");
 
-    Image image = kind->list ? Strip(context.game.*(kind->list)) : context.game.m_fontBitmap;
+    Image image = kind->list ? Strip((context.game.*(kind->list))()) : context.game.Font().strip;
     if (image.Empty())
         return Failure(std::string("No ") + kind->name + " images were loaded.");
     if (!WriteBmpFile(*out, image))
@@ -63,8 +63,8 @@ int PaletteCommand(Context& context)
 {
     if (!context.args.empty())
         return UsageError("palette takes no arguments");
-    for (size_t i = 0; i < context.game.m_palette.size(); ++i) {
-        Colour colour = context.game.m_palette[i];
+    for (size_t i = 0; i < context.game.Palette().size(); ++i) {
+        Colour colour = context.game.Palette()[i];
         PrintLine(Format("%i\t#%02x%02x%02x", static_cast<int>(i), RedOf(colour), GreenOf(colour), BlueOf(colour)));
     }
     return kOk;

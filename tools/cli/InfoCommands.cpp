@@ -12,11 +12,11 @@ int Info(Context& context)
     if (!context.args.empty())
         return UsageError("info takes no arguments");
     const CGameData& game = context.game;
-    PrintLine(Format("edition\t%s", game.m_isGold ? "Gold" : "first"));
-    PrintLine(Format("items\t%i", game.m_itemCount));
-    PrintLine(Format("monsters\t%i", game.m_monsterCount));
-    PrintLine(Format("messages\t%i", static_cast<int>(game.m_messageIndex.size())));
-    PrintLine(Format("spells\t%i", static_cast<int>(game.m_spells.size() / spells::kRecordSize)));
+    PrintLine(Format("edition\t%s", game.IsGold() ? "Gold" : "first"));
+    PrintLine(Format("items\t%i", game.ItemCount()));
+    PrintLine(Format("monsters\t%i", game.MonsterCount()));
+    PrintLine(Format("messages\t%i", static_cast<int>(game.Messages().size())));
+    PrintLine(Format("spells\t%i", game.SpellCount()));
     return kOk;
 }
 } // namespace

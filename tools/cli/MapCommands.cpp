@@ -294,39 +294,53 @@ int MapCommand(Context& context)
     return kOk;
 }
 
+struct PixelOnMap {
+    std::optional<MapData> data;
+    CellHit hit;
+};
+
+// "MAP PX PY": the map and the cell under that pixel of its drawing; no data (and the status
+// set) when the arguments or the map are wrong.
+PixelOnMap ReadPixelOnMap(Context& context, const char* command, int& status)
+{
+    PixelOnMap found;
+    int map = 0, px = 0, py = 0;
+    if (context.args.size() != 3) {
+        status = UsageError(std::string(command) + " needs a map number and a pixel's x and y");
+        return found;
+    }
+    if (!ParseMap(context.args[0], map, status))
+        return found;
+    if (!ParseInt(context.args[1], px) || !ParseInt(context.args[2], py)) {
+        status = UsageError("a pixel's x and y are whole numbers");
+        return found;
+    }
+    found.data = LoadMap(context.game, map, status);
+    if (found.data) {
+        const MapRenderParams params = MapRenderParams::ForEdition(context.game.IsGold());
+        found.hit = HitTestLayout(LayOutMap(found.data->Record(), params), params, px, py);
+    }
+    return found;
+}
+
 int Hit(Context& context)
 {
-    int map = 0, px = 0, py = 0, status = kOk;
-    if (context.args.size() != 3)
-        return UsageError("hit needs a map number and a pixel's x and y");
-    if (!ParseMap(context.args[0], map, status))
+    int status = kOk;
+    const PixelOnMap pixel = ReadPixelOnMap(context, "hit", status);
+    if (!pixel.data)
         return status;
-    if (!ParseInt(context.args[1], px) || !ParseInt(context.args[2], py))
-        return UsageError("a pixel's x and y are whole numbers");
-    std::optional<MapData> data = LoadMap(context.game, map, status);
-    if (!data)
-        return status;
-    const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
-    const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
+    const CellHit& hit = pixel.hit;
     PrintLine(hit.quadrant < 0 ? std::string("none") : Format("%i\t%i\t%i", hit.quadrant, hit.x, hit.y));
     return kOk;
 }
 
 int Hover(Context& context)
 {
-    int map = 0, px = 0, py = 0, status = kOk;
-    if (context.args.size() != 3)
-        return UsageError("hover needs a map number and a pixel's x and y");
-    if (!ParseMap(context.args[0], map, status))
+    int status = kOk;
+    const PixelOnMap pixel = ReadPixelOnMap(context, "hover", status);
+    if (!pixel.data)
         return status;
-    if (!ParseInt(context.args[1], px) || !ParseInt(context.args[2], py))
-        return UsageError("a pixel's x and y are whole numbers");
-    std::optional<MapData> data = LoadMap(context.game, map, status);
-    if (!data)
-        return status;
-    const MapRenderParams params = MapRenderParams::ForEdition(context.game.m_isGold);
-    const CellHit hit = HitTestLayout(LayOutMap(data->Record(), params), params, px, py);
-    PrintLine(Cell(HoverText(data->Events(), hit)));
+    PrintLine(Cell(HoverText(pixel.data->Events(), pixel.hit)));
     return kOk;
 }
 

@@ -50,9 +50,9 @@ int Pic(Context& context)
 
     CGameData& game = context.game;
     const std::string& name = options.words[0];
-    const bool readable = GameFile(GamePath(game.m_installPath, "\\" + name)).IsOpen();
+    const bool readable = GameFile(GamePath(game.InstallPath(), "\\" + name)).IsOpen();
     std::vector<Image> frames;
-    game.LoadPicByName(name, frames, scale, first, end, pic::kBackground);
+    game.LoadPicByName(name, frames, {.scale = scale, .first = first, .end = end, .background = pic::kBackground});
     if (!readable)
         return kFailed; // the loader has shown its message
     const std::string* prefix = options.Value("--out");
@@ -69,7 +69,7 @@ int Pics(Context& context)
 {
     if (!context.args.empty())
         return UsageError("pics takes no arguments");
-    for (const std::string& name : picturesets::ListPictureFiles(context.game.m_installPath))
+    for (const std::string& name : picturesets::ListPictureFiles(context.game.InstallPath()))
         PrintLine(Utf8(name));
     return kOk;
 }

@@ -213,7 +213,7 @@ int Monsters(Context& context)
 
     // The Monster Viewer's fields, as it shows them.
     const CGameData& game = context.game;
-    for (int number = 0; number < game.m_monsterCount; ++number) {
+    for (int number = 0; number < game.MonsterCount(); ++number) {
         const std::optional<MonsterViewerFields> fields = MonsterViewerFieldsOf(game, number);
         if (!fields)
             continue;

@@ -19,7 +19,7 @@ std::string SaveFilePath(const CGameData& game, const std::string& name)
 {
     if (GameFile(name).IsOpen())
         return name;
-    const std::string inGame = GamePath(game.m_installPath, "\\" + name);
+    const std::string inGame = GamePath(game.InstallPath(), "\\" + name);
     return GameFile(inGame).IsOpen() ? inGame : name;
 }
 
@@ -138,9 +138,9 @@ void PrintSpellTree(CGameData& game, const CharacterRecord& record, const Option
     tree.showUnknown = options.Has("--unknown");
     tree.schoolIcons = options.Has("--school-icons");
     // The sphere frames come first in the tree's images; a missing picture has none.
-    if (GameFile(Format("%s\\MON%.2i.PIC", game.m_installPath.c_str(), spelltree::kSpherePicture)).IsOpen()) {
+    if (GameFile(Format("%s\\MON%.2i.PIC", game.InstallPath().c_str(), spelltree::kSpherePicture)).IsOpen()) {
         std::vector<Image> frames;
-        tree.sphereFrames = game.LoadPicByNumber(spelltree::kSpherePicture, frames, 1, 0, 0, Rgb(255, 255, 255));
+        tree.sphereFrames = game.LoadPicByNumber(spelltree::kSpherePicture, frames, {.scale = 1, .background = Rgb(255, 255, 255)});
     }
     PrintLine("Magic:");
     for (const RealmNode& realm : BuildSpellTree(game, record, tree, RealmAnimation())) {

@@ -26,7 +26,7 @@ int Message(Context& context)
     if (!MessageNumber(options, number))
         return UsageError("message takes one message number, 0 to 65535");
     const CGameData& game = context.game;
-    if (!game.m_messageIndex.contains(static_cast<uint16_t>(number)))
+    if (!game.Messages().contains(static_cast<uint16_t>(number)))
         return Failure(Format("Message %i is not in the index.", number));
 
     std::string text;
@@ -52,7 +52,7 @@ int Text(Context& context)
     if (!MessageNumber(options, number) || !options.Value("--out"))
         return UsageError("text takes one message number, 0 to 65535, and --out FILE.bmp");
     const CGameData& game = context.game;
-    if (!game.m_messageIndex.contains(static_cast<uint16_t>(number)))
+    if (!game.Messages().contains(static_cast<uint16_t>(number)))
         return Failure(Format("Message %i is not in the index.", number));
     const std::string text = game.GetMessageText(number);
     const Image picture = RenderMessageText(game, text.c_str(), text.size(), false);

@@ -102,7 +102,7 @@ int main(int argc, char** argv)
     CliPlatform platform;
     platform.settings["w7path"] = folder;
     CGameData game(platform);
-    if (!game.m_loaded)
+    if (!game.Loaded())
         return platform.errors.empty() ? cli::Failure("The installation cannot be read: " + folder) : cli::kFailed;
     SetGameData(&game);
     cli::Context context{game, rest};

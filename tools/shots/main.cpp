@@ -49,7 +49,7 @@ void AfterShown(Step step)
 int ShowItemViewer(const CGameData& game, int chosen)
 {
     int withText = -1, withSpell = -1;
-    for (int number = 0; number < game.m_itemCount; ++number) {
+    for (int number = 0; number < game.ItemCount(); ++number) {
         const ItemRecord item(game.GetItem(number));
         if (item.inventoryAction() != itemviewer::kReadAction)
             continue;
@@ -138,12 +138,12 @@ int ShowItemList(const CGameData&, int column)
 int ShowPictureViewer(const CGameData& game, int chosen)
 {
     CGameData& store = *GetGameData();
-    const std::vector<std::string> names = picturesets::ListPictureFiles(game.m_installPath);
+    const std::vector<std::string> names = picturesets::ListPictureFiles(game.InstallPath());
     std::string name;
     long long most = -1;
     for (size_t i = 0; i < names.size(); ++i) {
         std::vector<Image> frames;
-        store.LoadPicByName(names[i], frames, 1, 0, 0, 0);
+        store.LoadPicByName(names[i], frames, {.scale = 1});
         long long pixels = 0;
         for (const Image& frame : frames)
             pixels += static_cast<long long>(frame.Width()) * frame.Height();
@@ -191,7 +191,7 @@ int ShowMapProperties(const CGameData& game, int)
 // The demo party's save; the Valkyrie casts spells, fights with two blades and suffers three conditions.
 constexpr int kDemoCharacter = 4;
 
-std::string DemoSavePath(const CGameData& game) { return game.m_installPath + "\\SAVES\\SAVEGAME.DBS"; }
+std::string DemoSavePath(const CGameData& game) { return game.InstallPath() + "\\SAVES\\SAVEGAME.DBS"; }
 
 int ShowSaveViewer(const CGameData& game, int chosen)
 {

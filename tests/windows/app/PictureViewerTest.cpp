@@ -85,13 +85,9 @@ class PictureViewer : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(PictureInstallation().Write(m_folder.Path()));
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(m_folder.Path()));
-        m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
-        m_platform.errors.clear(); // the image files this installation leaves out
-        SetGameData(m_game.get());
+        m_store = std::make_unique<TestStore>(PictureInstallation());
+        ASSERT_TRUE(m_store->Loaded());
+        m_store->Platform().errors.clear(); // the image files this installation leaves out
         m_viewer = CViewerDialog::Open<CPictureViewerDlg>();
         ASSERT_NE(m_viewer, nullptr);
         m_window = m_viewer->Handle();
@@ -102,10 +98,7 @@ protected:
         if (IsWindow(m_window))
             DestroyWindow(m_window); // the viewer deletes itself
         PumpMessages();
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        m_game.reset();
-        ClearSettings();
+        m_store.reset();
     }
 
     HWND Control(int id) const { return GetDlgItem(m_window, id); }
@@ -133,9 +126,7 @@ protected:
         Click(IDC_PICTURE_SAVE_ALL);
     }
 
-    TempFolder m_folder;
-    CapturingPlatform m_platform;
-    std::unique_ptr<CGameData> m_game;
+    std::unique_ptr<TestStore> m_store;
     CPictureViewerDlg* m_viewer = nullptr;
     HWND m_window = nullptr;
     std::vector<std::wstring> m_saveErrors;
@@ -261,7 +252,7 @@ TEST_F(PictureViewer, SavedFramesEqualThoseOfTheCommandLineTool)
     // tallowmark-cli.exe of this build, on the same installation.
     std::wstring cli = Widen(std::string("Z:") + TALLOWMARK_CLI_EXE);
     std::replace(cli.begin(), cli.end(), L'/', L'\\');
-    std::wstring command = L"\"" + cli + L"\" --game \"" + Widen(m_folder.Path()) + L"\" pic FIVE.PIC --out \"" +
+    std::wstring command = L"\"" + cli + L"\" --game \"" + Widen(m_store->Folder().Path()) + L"\" pic FIVE.PIC --out \"" +
                            Widen(out.File("cli")) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -294,17 +285,17 @@ TEST_F(PictureViewer, FailuresAreReportedAndTheWindowGoesOn)
 {
     // A frame that cannot be written: the writer's message for each, every frame attempted.
     ChooseSet(L"FIVE.PIC");
-    SaveAllAs(m_folder.File("no such folder\\x.bmp"));
+    SaveAllAs(m_store->Folder().File("no such folder\\x.bmp"));
     EXPECT_GE(m_saveErrors.size(), 5u);
     EXPECT_EQ(std::count(m_saveErrors.begin(), m_saveErrors.end(), std::wstring(L"Error saving bitmap!")), 5);
 
     // A set gone since the list was made: the loader's message, nothing shown, no stale counter.
     Click(IDC_PICTURE_NEXT);
     ASSERT_EQ(Counter(), L"2 of 5");
-    std::filesystem::remove(m_folder.File("one.pic"));
+    std::filesystem::remove(m_store->Folder().File("one.pic"));
     ChooseSet(L"one.pic");
-    ASSERT_EQ(m_platform.errors.size(), 1u);
-    EXPECT_NE(m_platform.errors[0].find("Pictures cannot be retrieved!"), std::string::npos) << m_platform.errors[0];
+    ASSERT_EQ(m_store->Platform().errors.size(), 1u);
+    EXPECT_NE(m_store->Platform().errors[0].find("Pictures cannot be retrieved!"), std::string::npos) << m_store->Platform().errors[0];
     EXPECT_FALSE(PictureShown());
     EXPECT_EQ(Counter(), L"");
     Click(IDC_PICTURE_NEXT);
@@ -381,7 +372,7 @@ TEST(AboutBox, ShowsTheVersionItCarriesAndItsTextInTheGameFont)
     StoreSetting(L"w7path", Widen(DemoGameFolder()));
     CapturingPlatform platform;
     auto game = std::make_unique<CGameData>(platform);
-    ASSERT_TRUE(game->m_loaded);
+    ASSERT_TRUE(game->Loaded());
     SetGameData(game.get());
 
     CAboutDlg about;

@@ -69,7 +69,7 @@ TEST_F(StartUp, ANormalRunWritesAllFourValuesAsStringsEmptyOnesIncluded)
     platform.folderAnswers = {game.Path()};
     CViewerApp app(platform);
     ASSERT_TRUE(app.LoadGameData());
-    EXPECT_TRUE(GetGameData()->m_isGold);
+    EXPECT_TRUE(GetGameData()->IsGold());
     app.ExitInstance();
     EXPECT_EQ(GetGameData(), nullptr);
 
@@ -91,6 +91,6 @@ TEST_F(StartUp, AStoredPathOf260CharactersIsNotReadBack)
     CViewerApp app(platform);
     EXPECT_FALSE(app.LoadGameData());
     EXPECT_EQ(platform.folderPrompts, 1);
-    EXPECT_EQ(GetGameData()->m_saveFilePath, "C:\\saves\\");
+    EXPECT_EQ(GetGameData()->SaveFilePath(), "C:\\saves\\");
     app.ExitInstance();
 }

@@ -45,24 +45,10 @@ class ItemList : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = std::make_unique<TempFolder>();
-        ASSERT_TRUE(ListInstallation().Write(s_folder->Path()));
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(s_folder->Path()));
-        s_platform = std::make_unique<CapturingPlatform>();
-        s_game = std::make_unique<CGameData>(*s_platform);
-        ASSERT_TRUE(s_game->m_loaded);
-        SetGameData(s_game.get());
+        s_store = std::make_unique<TestStore>(ListInstallation());
+        ASSERT_TRUE(s_store->Loaded());
     }
-    static void TearDownTestSuite()
-    {
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        s_game.reset();
-        s_platform.reset();
-        s_folder.reset();
-        ClearSettings();
-    }
+    static void TearDownTestSuite() { s_store.reset(); }
     void TearDown() override
     {
         if (m_dialog && IsWindow(m_dialog))
@@ -124,7 +110,7 @@ protected:
     static std::vector<int> Expected(const ItemListFilter& filter)
     {
         std::vector<int> numbers;
-        for (const ItemListRow& row : ItemListRows(*s_game, filter))
+        for (const ItemListRow& row : ItemListRows(s_store->Game(), filter))
             numbers.push_back(row.number);
         return numbers;
     }
@@ -154,9 +140,7 @@ protected:
         return static_cast<size_t>(std::find(numbers.begin(), numbers.end(), number) - numbers.begin());
     }
 
-    static inline std::unique_ptr<TempFolder> s_folder;
-    static inline std::unique_ptr<CapturingPlatform> s_platform;
-    static inline std::unique_ptr<CGameData> s_game;
+    static inline std::unique_ptr<TestStore> s_store;
     CItemListDlg* m_list = nullptr;
     HWND m_dialog = nullptr;
 };
@@ -209,7 +193,7 @@ TEST_F(ItemList, TheDefaultsListEveryItemAndTheStatusBarSaysSo)
             << column;
     }
     EXPECT_EQ(images, 7);
-    const ItemListRow row = ItemListRowOf(*s_game, kOneD6PlusOne);
+    const ItemListRow row = ItemListRowOf(s_store->Game(), kOneD6PlusOne);
     for (int column = 0; column < 21; ++column)
         EXPECT_EQ(m_list->List().CellText(static_cast<int>(Position(Shown(), kOneD6PlusOne)), column),
                   Widen(row.texts[static_cast<size_t>(column)]))
@@ -271,8 +255,8 @@ TEST_F(ItemList, HeaderClicksSortByDamageAverageThenDescendThenLeaveTheOrder)
     std::vector<int> rows = Shown();
     EXPECT_LT(Position(rows, kOneD8), Position(rows, kOneD6PlusOne)) << "equal averages keep their order";
     EXPECT_LT(Position(rows, kOneD6PlusOne), Position(rows, kTwoD4));
-    std::vector<ItemListRow> model = ItemListRows(*s_game, {});
-    SortRows(*s_game, model, itemlist::kDamage, false);
+    std::vector<ItemListRow> model = ItemListRows(s_store->Game(), {});
+    SortRows(s_store->Game(), model, itemlist::kDamage, false);
     std::vector<int> expected;
     for (const ItemListRow& row : model)
         expected.push_back(row.number);
@@ -301,8 +285,8 @@ TEST_F(ItemList, HeaderClicksSortByDamageAverageThenDescendThenLeaveTheOrder)
     }
     // Refresh keeps the sort the header shows, on rows filled anew in number order.
     Click(IDC_ITEMLIST_REFRESH);
-    model = ItemListRows(*s_game, {});
-    SortRows(*s_game, model, itemlist::kRaces, true);
+    model = ItemListRows(s_store->Game(), {});
+    SortRows(s_store->Game(), model, itemlist::kRaces, true);
     expected.clear();
     for (const ItemListRow& row : model)
         expected.push_back(row.number);

@@ -118,24 +118,10 @@ protected:
     // One installation and store for the suite: writing and loading them is slow under Wine.
     static void SetUpTestSuite()
     {
-        s_folder = std::make_unique<TempFolder>();
-        ASSERT_TRUE(ViewerInstallation().Write(s_folder->Path()));
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(s_folder->Path()));
-        s_platform = std::make_unique<CapturingPlatform>();
-        s_game = std::make_unique<CGameData>(*s_platform);
-        ASSERT_TRUE(s_game->m_loaded);
-        SetGameData(s_game.get());
+        s_store = std::make_unique<TestStore>(ViewerInstallation());
+        ASSERT_TRUE(s_store->Loaded());
     }
-    static void TearDownTestSuite()
-    {
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        s_game.reset();
-        s_platform.reset();
-        s_folder.reset();
-        ClearSettings();
-    }
+    static void TearDownTestSuite() { s_store.reset(); }
 
     // A modeless viewer whose messages are captured; it deletes itself when destroyed.
     HWND Open()
@@ -158,9 +144,7 @@ protected:
 
     std::vector<std::wstring> messages;
 
-    static inline std::unique_ptr<TempFolder> s_folder;
-    static inline std::unique_ptr<CapturingPlatform> s_platform;
-    static inline std::unique_ptr<CGameData> s_game;
+    static inline std::unique_ptr<TestStore> s_store;
 
 private:
     CItemViewerDlg* m_viewer = nullptr;

@@ -66,13 +66,9 @@ class MonsterViewer : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SmallBestiary().Write(m_folder.Path()));
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(m_folder.Path()));
-        m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
-        m_platform.errors.clear(); // the image files this installation leaves out
-        SetGameData(m_game.get());
+        m_store = std::make_unique<TestStore>(SmallBestiary());
+        ASSERT_TRUE(m_store->Loaded());
+        m_store->Platform().errors.clear(); // the image files this installation leaves out
         m_viewer = OpenMonsterViewer(1024, 768);
         ASSERT_NE(m_viewer, nullptr);
         m_viewer->SetItemOpener([this](HWND owner, int item) { m_opened.emplace_back(owner, item); });
@@ -81,10 +77,7 @@ protected:
     {
         if (m_viewer)
             DestroyWindow(Root());
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        m_game.reset();
-        ClearSettings();
+        m_store.reset();
     }
 
     HWND Root() const { return GetAncestor(m_viewer->Handle(), GA_ROOT); }
@@ -122,9 +115,7 @@ protected:
     }
     std::wstring Text(int id) const { return ::Text(m_viewer->Handle(), id); }
 
-    TempFolder m_folder;
-    CapturingPlatform m_platform;
-    std::unique_ptr<CGameData> m_game;
+    std::unique_ptr<TestStore> m_store;
     CMonsterViewerDlg* m_viewer = nullptr;
     std::vector<std::pair<HWND, int>> m_opened;
 };
@@ -134,7 +125,7 @@ protected:
 TEST_F(MonsterViewer, ChoosingByNameOrByNumberShowsTheMonsterInBoth)
 {
     EXPECT_EQ(m_viewer->Current(), -1);
-    EXPECT_EQ(SendMessageW(Item(IDC_MONSTER_NAME), CB_GETCOUNT, 0, 0), m_game->m_monsterCount);
+    EXPECT_EQ(SendMessageW(Item(IDC_MONSTER_NAME), CB_GETCOUNT, 0, 0), m_store->Game().MonsterCount());
     const LRESULT orc = SendMessageW(Item(IDC_MONSTER_NAME), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                      reinterpret_cast<LPARAM>(L"Orc"));
     ASSERT_GE(orc, 0);
@@ -226,7 +217,7 @@ TEST_F(MonsterViewer, AOneFramePictureAnimatesWithoutChangeAndNoPictureDisablesA
     m_viewer->SelectMonster(2);
     EXPECT_EQ(Buttons(), "0000") << "a monster without a picture";
     EXPECT_FALSE(IsWindowVisible(m_viewer->PictureWindow()));
-    EXPECT_EQ(m_platform.errors.size(), 1u) << "the missing picture file is reported";
+    EXPECT_EQ(m_store->Platform().errors.size(), 1u) << "the missing picture file is reported";
 }
 
 TEST_F(MonsterViewer, DoubleClickingGoldExperienceOrNoRowOpensNothing)

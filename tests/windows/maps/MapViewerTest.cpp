@@ -82,7 +82,7 @@ protected:
         ClearSettings();
         StoreSetting(L"w7path", Widen(s_folder->Path()));
         m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
+        ASSERT_TRUE(m_game->Loaded());
         SetGameData(m_game.get());
     }
     void TearDown() override

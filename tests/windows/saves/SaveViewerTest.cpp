@@ -53,7 +53,7 @@ protected:
         ClearSettings();
         StoreSetting(L"w7path", Widen(m_folder.Path()));
         m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
+        ASSERT_TRUE(m_game->Loaded());
         SetGameData(m_game.get());
     }
     void TearDown() override
@@ -528,7 +528,7 @@ TEST_F(CharacterDialogs, LeaveTheSharedPicturesInPlace)
 {
     SaveCharacter c = Named("Laden");
     c.items[0] = {12, 1, 0x81};
-    const HIMAGELIST pictures = SharedImageList(m_game->m_itemImagesSmall);
+    const HIMAGELIST pictures = SharedImageList(m_game->ItemImagesSmall());
     Run<CCharItemsDlg>(c, [](CCharItemsDlg&) {});
     Run<CCharProfessionsDlg>(c, [](CCharProfessionsDlg&) {});
     EXPECT_GT(ImageList_GetImageCount(pictures), 0);

@@ -64,7 +64,7 @@ protected:
         ClearSettings();
         StoreSetting(L"w7path", Widen(DemoGameFolder()));
         m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->m_loaded);
+        ASSERT_TRUE(m_game->Loaded());
         SetGameData(m_game.get());
         m_hooks.openItem = [this](HWND owner, int item) { m_opened.emplace_back(owner, item); };
         m_hooks.report = [this](HWND, const std::string& text) { m_reports.push_back(text); };
