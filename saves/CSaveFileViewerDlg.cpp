@@ -277,8 +277,8 @@ void CSaveFileViewerDlg::Clear()
     clearValues(IDC_SAVE_RESISTANCES, 1, 2);
     for (int id : kSkillLists)
         clearValues(id, 1, 1);
-    for (const AttackIds& attack : kAttackIds)
-        CListBox(window, attack.specials).ResetContent();
+    for (size_t k = 0; k < std::size(kAttackIds); ++k)
+        FillSpecials(k, {});
     ShowConditions({});
     ShowPortrait(-1);
 }
@@ -305,7 +305,12 @@ void CSaveFileViewerDlg::ShowSelected()
 void CSaveFileViewerDlg::SetField(int id, const std::string& text, Shade shade)
 {
     const CTextControl field(Handle(), id);
-    field.SetTextIfChanged(text);
+    // Only this sets the fields: the text each was given last is the text it shows.
+    std::string& shown = m_fieldTexts[id];
+    if (shown != text) {
+        field.SetText(text);
+        shown = text;
+    }
     const auto found = std::find_if(m_shades.begin(), m_shades.end(), [id](const auto& entry) { return entry.first == id; });
     if (shade == Shade::Normal) {
         if (found != m_shades.end()) {
@@ -381,17 +386,28 @@ void CSaveFileViewerDlg::ShowCharacter(const SavedCharacter& saved)
         SetField(ids.modes, attack.modes);
         SetField(ids.miss, attack.missModifier);
         SetField(ids.initiative, attack.initiativeModifier);
-        const CListBox specials(window, ids.specials);
-        specials.SetRedraw(false);
-        specials.ResetContent();
-        for (const SpecialAttackRow& row : attack.specials)
-            specials.SetItemData(specials.AddString(row.text), row.icon);
-        specials.SetRedraw(true);
-        specials.Invalidate();
+        FillSpecials(k, attack.specials);
     }
     ShowConditions(sheet.conditions);
     ShowPortrait(sheet.portrait);
     FillSpellTree();
+}
+
+// The rows of a special-attack list; a list that would show the rows it has is left alone.
+void CSaveFileViewerDlg::FillSpecials(size_t attack, const std::vector<SpecialAttackRow>& rows)
+{
+    std::vector<SpecialAttackRow>& shown = m_specialRows[attack];
+    const auto same = [](const SpecialAttackRow& a, const SpecialAttackRow& b) { return a.text == b.text && a.icon == b.icon; };
+    if (std::equal(shown.begin(), shown.end(), rows.begin(), rows.end(), same))
+        return;
+    const CListBox specials(Handle(), kAttackIds[attack].specials);
+    specials.SetRedraw(false);
+    specials.ResetContent();
+    for (const SpecialAttackRow& row : rows)
+        specials.SetItemData(specials.AddString(row.text), row.icon);
+    specials.SetRedraw(true);
+    specials.Invalidate();
+    shown = rows;
 }
 
 void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& conditions)

@@ -67,6 +67,7 @@ private:
     void Clear();
     void ClearCharacterList();
     void ShowCharacter(const SavedCharacter& character);
+    void FillSpecials(size_t attack, const std::vector<SpecialAttackRow>& rows);
     void ShowConditions(const std::vector<ConditionIcon>& conditions);
     HBITMAP ConditionPicture(int image);
     void ShowPortrait(int number);
@@ -102,6 +103,8 @@ private:
     BitmapHandle m_portraitBitmap;
     std::vector<BitmapHandle> m_stateIcons; // the 9 x 9 marks of the special-attack lists
     std::vector<std::pair<int, Shade>> m_shades; // text colour of the coloured fields, by id
+    std::map<int, std::string> m_fieldTexts; // what each field shows, by id
+    std::array<std::vector<SpecialAttackRow>, 2> m_specialRows; // what the two special-attack lists show
     BitmapHandle m_helpArt;
     BrushHandle m_black;
 };
