@@ -12,8 +12,6 @@
 #include "maps/EventChain.h"
 #include "maps/MapData.h"
 #include "res/resource.h"
-#include "testing/GameBuilder.h"
-#include "ui/ImageLists.h"
 
 #include <windows.h>
 
@@ -26,37 +24,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<double> BareTemplate(int runs, int id)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr,
-                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-            ShowWindow(window, SW_SHOW);
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
-}
-
-std::vector<double> OpeningTheViewer(int runs)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            CMapViewerDlg* viewer = CViewerDialog::Open<CMapViewerDlg>();
-            window = viewer ? viewer->Handle() : nullptr;
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
-}
 
 // The cell of the demo with the most events.
 MapCell BusiestCell(const CGameData& game)
@@ -92,51 +59,39 @@ HWND OpenProperties(CMapPropertiesDlg& properties, const MapCell& cell)
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    const std::string folder = (std::filesystem::temp_directory_path() / "tallowmark-bench-maps").string();
-    if (!gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder)) {
-        std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
+    const int runs = RunsArgument(argc, argv, 30);
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-maps");
+    if (!demo.Loaded())
         return 1;
-    }
-    BenchPlatform platform(folder);
     {
-        CGameData game(platform);
-        if (!game.Loaded())
-            return 1;
-        SetGameData(&game);
-        OpeningTheViewer(1); // the first run also makes the shared image lists
+        CGameData& game = demo.Game();
+        const auto open = [] { return CViewerDialog::Open<CMapViewerDlg>()->Handle(); };
+        OpenAndPaint(1, open); // the first run also makes the shared image lists
         Report("the bare template 142, for comparison", BareTemplate(runs, IDD_MAP_VIEWER));
-        Report("open the Map Viewer", OpeningTheViewer(runs));
+        Report("open the Map Viewer", OpenAndPaint(runs, open));
 
         CMapViewerDlg* viewer = CViewerDialog::Open<CMapViewerDlg>();
         const HWND window = viewer->Handle(), list = viewer->Item(IDC_MAP_LIST);
-        std::vector<double> times;
-        for (int run = 0; run < runs; ++run)
-            times.push_back(Milliseconds([&] {
-                SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>((run * 7 + 1) % 32), 0);
-                SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_MAP_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-                Paint(window);
-            }));
-        Report("choose another map", times);
+        Report("choose another map", Repeat(runs, [&](int run) {
+                   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>((run * 7 + 1) % 32), 0);
+                   SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_MAP_LIST, CBN_SELCHANGE),
+                                reinterpret_cast<LPARAM>(list));
+                   Paint(window);
+               }));
 
         viewer->SelectMap(7);
         viewer->Picture().SetScrollPosition({40, 40});
-        times.clear();
-        for (int run = 0; run < runs; ++run)
-            times.push_back(Milliseconds([&] {
-                SendMessageW(viewer->Item(IDC_MAP_SHOW_FIGHTS), BM_CLICK, 0, 0);
-                Paint(window);
-            }));
-        Report("tick an option (redraw, scroll kept)", times);
+        Report("tick an option (redraw, scroll kept)", Repeat(runs, [&](int) {
+                   SendMessageW(viewer->Item(IDC_MAP_SHOW_FIGHTS), BM_CLICK, 0, 0);
+                   Paint(window);
+               }));
 
         // Across the cells of the map's drawing, each move to a new cell.
         RECT picture{};
         GetWindowRect(viewer->PictureWindow(), &picture);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
-        times.clear();
+        std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             const int x = picture.left + 8 + (run * 31) % 300, y = picture.top + 8 + (run * 17) % 300;
             times.push_back(Milliseconds([&] {
@@ -173,10 +128,6 @@ int main(int argc, char** argv)
             DestroyWindow(opened);
         }
         Report("expand a chain", times);
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     return 0;
 }

@@ -8,8 +8,6 @@
 #include "gamedata/CGameData.h"
 #include "items/CMonsterScrollDlg.h"
 #include "res/resource.h"
-#include "testing/GameBuilder.h"
-#include "ui/ImageLists.h"
 
 #include <windows.h>
 
@@ -22,38 +20,6 @@
 #include <vector>
 
 namespace {
-
-// For comparison: the form's template alone, its controls made and painted, nothing filled.
-std::vector<double> OpeningTheBareTemplate(int runs)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MONSTER_VIEWER), nullptr,
-                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-            ShowWindow(window, SW_SHOW);
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
-}
-
-std::vector<double> Opening(int runs, int workWidth, int workHeight)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            CMonsterViewerDlg* viewer = OpenMonsterViewer(workWidth, workHeight);
-            window = viewer ? GetAncestor(viewer->Handle(), GA_ROOT) : nullptr;
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
-}
 
 std::vector<double> Switching(int runs, int monsterCount)
 {
@@ -77,30 +43,21 @@ std::vector<double> Switching(int runs, int monsterCount)
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    const std::string folder = (std::filesystem::temp_directory_path() / "tallowmark-bench-monsters").string();
-    if (!gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder)) {
-        std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
+    const int runs = RunsArgument(argc, argv, 30);
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-monsters");
+    if (!demo.Loaded())
         return 1;
-    }
-    BenchPlatform platform(folder);
-    {
-        CGameData game(platform);
-        if (!game.Loaded())
-            return 1;
-        SetGameData(&game);
-        Opening(1, 1024, 768); // the first run also makes the shared image lists
-        Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
-        Report("open the Monster Viewer", Opening(runs, 1024, 768));
-        Report("open it in the scrolling frame", Opening(runs, 800, 600));
-        Report("choose another monster", Switching(runs, game.MonsterCount()));
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    const auto opening = [](int runs, int width, int height) {
+        return OpenAndPaint(runs, [width, height] {
+            CMonsterViewerDlg* viewer = OpenMonsterViewer(width, height);
+            return viewer ? GetAncestor(viewer->Handle(), GA_ROOT) : nullptr;
+        });
+    };
+    opening(1, 1024, 768); // the first run also makes the shared image lists
+    Report("the bare template, for comparison", BareTemplate(runs, IDD_MONSTER_VIEWER));
+    Report("open the Monster Viewer", opening(runs, 1024, 768));
+    Report("open it in the scrolling frame", opening(runs, 800, 600));
+    Report("choose another monster", Switching(runs, demo.Game().MonsterCount()));
     return 0;
 }

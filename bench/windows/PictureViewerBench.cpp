@@ -9,7 +9,6 @@
 #include "gamedata/CGameData.h"
 #include "gamedata/PictureSets.h"
 #include "res/resource.h"
-#include "testing/GameBuilder.h"
 
 #include <windows.h>
 
@@ -22,14 +21,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<double> Repeat(int runs, const std::function<void()>& action)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run)
-        times.push_back(Milliseconds(action));
-    return times;
-}
 
 // The set with the most pixels in all its frames, and its number of frames.
 std::pair<std::string, int> LargestSet(CGameData& game)
@@ -54,53 +45,34 @@ std::pair<std::string, int> LargestSet(CGameData& game)
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    const auto temp = std::filesystem::temp_directory_path();
-    const std::string folder = (temp / "tallowmark-bench-pictures").string();
-    const std::string saved = (temp / "tallowmark-bench-saved").string();
-    if (!gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder)) {
-        std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
+    const int runs = RunsArgument(argc, argv, 30);
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-pictures");
+    if (!demo.Loaded())
         return 1;
-    }
+    const std::string saved = (std::filesystem::temp_directory_path() / "tallowmark-bench-saved").string();
     std::filesystem::create_directories(saved);
-    BenchPlatform platform(folder);
     {
-        CGameData game(platform);
-        if (!game.Loaded())
-            return 1;
-        SetGameData(&game);
-        const auto [largest, frames] = LargestSet(game);
+        const auto [largest, frames] = LargestSet(demo.Game());
         std::printf("largest picture set: %s, %i frames\n", largest.c_str(), frames);
 
-        Report("the bare template, for comparison", Repeat(runs, [] {
-                   HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PICTURE_VIEWER),
-                                                    nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-                   ShowWindow(window, SW_SHOW);
-                   Paint(window);
-                   DestroyWindow(window);
-               }));
-        Report("open the Picture Viewer", Repeat(runs, [] {
-                   CPictureViewerDlg* viewer = CViewerDialog::Open<CPictureViewerDlg>();
-                   Paint(viewer->Handle());
-                   DestroyWindow(viewer->Handle());
-               }));
+        Report("the bare template, for comparison", BareTemplate(runs, IDD_PICTURE_VIEWER));
+        Report("open the Picture Viewer",
+               OpenAndPaint(runs, [] { return CViewerDialog::Open<CPictureViewerDlg>()->Handle(); }));
 
         CPictureViewerDlg* viewer = CViewerDialog::Open<CPictureViewerDlg>();
         const HWND window = viewer->Handle();
-        Report("choose the largest picture set", Repeat(runs, [&] {
+        Report("choose the largest picture set", Repeat(runs, [&](int) {
                    viewer->SelectSet(largest);
                    Paint(window);
                }));
-        Report("next frame", Repeat(runs, [&] {
+        Report("next frame", Repeat(runs, [&](int) {
                    SendMessageW(GetDlgItem(window, IDC_PICTURE_NEXT), BM_CLICK, 0, 0);
                    Paint(window);
                }));
         const std::string target = saved + "\\frames.bmp";
         viewer->SetFileChooser([&target](HWND) { return target; });
-        std::vector<double> saving = Repeat(std::max(runs / 5, 3), [&] {
+        std::vector<double> saving = Repeat(std::max(runs / 5, 3), [&](int) {
             SendMessageW(GetDlgItem(window, IDC_PICTURE_SAVE_ALL), BM_CLICK, 0, 0);
         });
         Report("save all frames of it", saving);
@@ -108,10 +80,8 @@ int main(int argc, char** argv)
             time /= std::max(frames, 1);
         Report("  the same per frame", saving);
         DestroyWindow(window);
-        SetGameData(nullptr);
     }
     std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     std::filesystem::remove_all(saved, ignored);
     return 0;
 }

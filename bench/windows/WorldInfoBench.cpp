@@ -1,5 +1,5 @@
-// world_info_bench FOLDER [RUNS]: how long World Info takes, under Wine, on the first save of the
-// demo installation in FOLDER: opening it (made, filled and painted) beside its bare template
+// world_info_bench [RUNS]: how long World Info takes, under Wine, on the first save of the
+// first-edition demo: opening it (made, filled and painted) beside its bare template
 // (Wine's floor for a window of that many controls), choosing an NPC, opening the map of the
 // party's map with every item marked (until it is shown and painted), and a click on a map cell
 // where items lie (the list of that cell's items shown and painted). Prints the median and the
@@ -11,7 +11,6 @@
 #include "saves/CCellItemsDlg.h"
 #include "saves/CWorldInfoDlg.h"
 #include "saves/CWorldMapDlg.h"
-#include "ui/ImageLists.h"
 
 #include <windows.h>
 
@@ -55,22 +54,6 @@ void WhenShown(LARGE_INTEGER& shown)
             dialog->EndDialog(IDCANCEL);
         }
     });
-}
-
-std::vector<double> OpeningTheBareTemplate(int runs)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        HWND window = nullptr;
-        times.push_back(Milliseconds([&] {
-            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_WORLD_INFO), nullptr,
-                                        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-            ShowWindow(window, SW_SHOW);
-            Paint(window);
-        }));
-        DestroyWindow(window);
-    }
-    return times;
 }
 
 std::vector<double> Opening(int runs, const std::string& save)
@@ -164,23 +147,14 @@ std::vector<double> ClickingACell(int runs, const std::string& save)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: world_info_bench FOLDER [RUNS]\n");
-        return 2;
-    }
-    const int runs = argc > 2 ? std::max(std::atoi(argv[2]), 1) : 20;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
-    BenchPlatform platform(argv[1]);
-    CGameData game(platform);
-    if (!game.Loaded()) {
-        std::fprintf(stderr, "world_info_bench: cannot load %s\n", argv[1]);
+    const int runs = RunsArgument(argc, argv, 20);
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-world");
+    if (!demo.Loaded())
         return 1;
-    }
-    SetGameData(&game);
-    const std::string save = game.InstallPath() + "\\SAVES\\SAVEGAME.DBS";
+    const std::string save = demo.Game().InstallPath() + "\\SAVES\\SAVEGAME.DBS";
     Opening(1, save); // the first run also makes the shared image lists
-    Report("the bare template, for comparison", OpeningTheBareTemplate(runs));
+    Report("the bare template, for comparison", BareTemplate(runs, IDD_WORLD_INFO));
     Report("open World Info", Opening(runs, save));
     Report("choose an NPC or shop", Choosing(runs, save));
     Report("open the map, every item marked", OpeningTheMap(runs, save));
@@ -189,7 +163,5 @@ int main(int argc, char** argv)
         std::printf("click a map cell: no items on the party's cell\n");
     else
         Report("click a map cell, its items listed", clicks);
-    ReleaseSharedImageLists();
-    SetGameData(nullptr);
     return 0;
 }

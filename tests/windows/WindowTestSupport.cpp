@@ -27,9 +27,19 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD)
 TestStore::TestStore(const gamebuild::Installation& installation) : m_folder(std::make_unique<TempFolder>())
 {
     ClearSettings();
-    if (!installation.Write(m_folder->Path()))
-        return;
-    StoreSetting(L"w7path", Widen(m_folder->Path()));
+    if (installation.Write(m_folder->Path()))
+        Load(m_folder->Path());
+}
+
+TestStore::TestStore(const std::string& folder)
+{
+    ClearSettings();
+    Load(folder);
+}
+
+void TestStore::Load(const std::string& folder)
+{
+    StoreSetting(L"w7path", Widen(folder));
     m_game = std::make_unique<CGameData>(m_platform);
     if (m_game->Loaded())
         SetGameData(m_game.get());

@@ -43,6 +43,8 @@ struct Installation;
 class TestStore {
 public:
     explicit TestStore(const gamebuild::Installation& installation);
+    // The installation already in folder (which it leaves there).
+    explicit TestStore(const std::string& folder);
     ~TestStore();
     TestStore(const TestStore&) = delete;
     TestStore& operator=(const TestStore&) = delete;
@@ -50,9 +52,11 @@ public:
     bool Loaded() const;
     CGameData& Game() { return *m_game; }
     CapturingPlatform& Platform() { return m_platform; }
-    const TempFolder& Folder() const { return *m_folder; }
+    const TempFolder& Folder() const { return *m_folder; } // only for a written installation
 
 private:
+    void Load(const std::string& folder);
+
     std::unique_ptr<TempFolder> m_folder;
     CapturingPlatform m_platform;
     std::unique_ptr<CGameData> m_game;

@@ -32,8 +32,15 @@ void PrintHelp(const std::vector<cli::Command>& commands)
                 "as 24-bit BMP files.\n\n"
                 "Exit status: 0 on success, 1 when the installation or a named file cannot be read,\n"
                 "2 on a usage error.\n\nCommands:\n");
-    for (const cli::Command& command : commands)
-        std::printf("  %-10s %-30s %s\n", command.name, command.synopsis, command.summary);
+    // The summaries in one column; a usage too long for its place puts its summary on the next line.
+    constexpr int kUsageWidth = 41;
+    for (const cli::Command& command : commands) {
+        const std::string usage = std::string(command.name) + " " + command.synopsis;
+        if (static_cast<int>(usage.size()) <= kUsageWidth)
+            std::printf("  %-*s %s\n", kUsageWidth, usage.c_str(), command.summary);
+        else
+            std::printf("  %s\n  %-*s %s\n", usage.c_str(), kUsageWidth, "", command.summary);
+    }
 }
 
 void PrintCommandHelp(const cli::Command& command)

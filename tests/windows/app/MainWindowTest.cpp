@@ -125,22 +125,12 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(DemoGameFolder().empty());
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(DemoGameFolder()));
-        m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->Loaded());
-        SetGameData(m_game.get());
+        m_store = std::make_unique<TestStore>(DemoGameFolder());
+        ASSERT_TRUE(m_store->Loaded());
     }
-    void TearDown() override
-    {
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        m_game.reset();
-        ClearSettings();
-    }
+    void TearDown() override { m_store.reset(); }
 
-    CapturingPlatform m_platform;
-    std::unique_ptr<CGameData> m_game;
+    std::unique_ptr<TestStore> m_store;
 };
 
 } // namespace
@@ -153,7 +143,7 @@ TEST_F(DecoratedMainWindow, TheMonsterPictureWidensTheRightColumnAndTheWindow)
     const int plainWidth = WindowWidth(plain.Handle());
     const int plainButton = WindowWidth(GetDlgItem(plain.Handle(), IDC_MONSTER_VIEWER));
     DestroyWindow(plain.Handle());
-    SetGameData(m_game.get());
+    SetGameData(&m_store->Game());
 
     CMainDlg main;
     ASSERT_TRUE(main.Create(nullptr));
@@ -163,7 +153,7 @@ TEST_F(DecoratedMainWindow, TheMonsterPictureWidensTheRightColumnAndTheWindow)
     EXPECT_EQ(WindowWidth(GetDlgItem(window, IDC_PIC_VIEWER)), button);
     EXPECT_EQ(WindowWidth(GetDlgItem(window, IDC_SAVE_FILES_VIEWER)), button);
     EXPECT_EQ(WindowWidth(window) - plainWidth, button - plainButton) << "the window grows as the button did";
-    EXPECT_TRUE(m_platform.errors.empty()) << "every picture of the demo loads";
+    EXPECT_TRUE(m_store->Platform().errors.empty()) << "every picture of the demo loads";
 
     // The main picture takes the place of the static control and the picture's size.
     HWND picture = GetDlgItem(window, IDC_MAIN_PICTURE);

@@ -79,17 +79,13 @@ protected:
 
     void SetUp() override
     {
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(s_folder->Path()));
-        m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->Loaded());
-        SetGameData(m_game.get());
+        m_store = std::make_unique<TestStore>(s_folder->Path());
+        ASSERT_TRUE(m_store->Loaded());
     }
     void TearDown() override
     {
         Close();
-        SetGameData(nullptr);
-        m_game.reset();
+        m_store.reset();
     }
 
     // A Map Viewer whose clicks on cells are recorded instead of opening Map Properties.
@@ -128,7 +124,7 @@ protected:
     POINT OverCell(int quadrant, int x, int y) const
     {
         const MapRenderParams p = MapRenderParams::ForEdition(false);
-        const MapLayout layout = LayOutMap(MapData::Load(*m_game, kShown)->Record(), p);
+        const MapLayout layout = LayOutMap(MapData::Load(m_store->Game(), kShown)->Record(), p);
         return OverPixel(layout.CellPixelX(p, quadrant, x) + 5, layout.CellPixelY(p, quadrant, y) + 5);
     }
     void Mouse(UINT message, POINT at) const
@@ -143,8 +139,7 @@ protected:
     }
 
     static std::unique_ptr<TempFolder> s_folder;
-    CapturingPlatform m_platform;
-    std::unique_ptr<CGameData> m_game;
+    std::unique_ptr<TestStore> m_store;
     CMapViewerDlg* m_viewer = nullptr;
     std::vector<MapCell> m_opened;
 };
@@ -198,7 +193,7 @@ TEST_F(MapWindows, ViewerOpensOnMapZeroWithThePanelShownAndNothingMarked)
     }
     EXPECT_FALSE(Checked(IDC_MAP_TOGGLE_ALL));
     EXPECT_FALSE(Checked(IDC_MAP_SHOW_BATTLE_MASK));
-    EXPECT_TRUE(m_platform.errors.empty());
+    EXPECT_TRUE(m_store->Platform().errors.empty());
 }
 
 TEST_F(MapWindows, ToggleAllSetsEveryBitAndOptionsRebuildTheMask)
@@ -370,8 +365,8 @@ TEST_F(MapWindows, TheSavedPictureIsTheMapAsDrawnForTheOptions)
 
     // What the command line's "map 3 --options 0x41" draws.
     MapTileSet tiles;
-    ASSERT_TRUE(BuildMapTileSet(*m_game, 2, tiles));
-    MapRenderer renderer(*m_game);
+    ASSERT_TRUE(BuildMapTileSet(m_store->Game(), 2, tiles));
+    MapRenderer renderer(m_store->Game());
     renderer.SetMap(3);
     renderer.SetOptions(0x41, false);
     renderer.SetTileSet(&tiles);

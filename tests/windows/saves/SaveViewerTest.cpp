@@ -49,30 +49,18 @@ protected:
         gamebuild::Installation installation = savetest::SaveInstallation();
         savetest::MakeNpc(installation, 5, 3, 255, 2, 0);
         savetest::MakeNpc(installation, 9, 7, 255, 4, 0);
-        ASSERT_TRUE(installation.Write(m_folder.Path()));
-        ClearSettings();
-        StoreSetting(L"w7path", Widen(m_folder.Path()));
-        m_game = std::make_unique<CGameData>(m_platform);
-        ASSERT_TRUE(m_game->Loaded());
-        SetGameData(m_game.get());
+        m_store = std::make_unique<TestStore>(installation);
+        ASSERT_TRUE(m_store->Loaded());
     }
-    void TearDown() override
-    {
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-        m_game.reset();
-        ClearSettings();
-    }
+    void TearDown() override { m_store.reset(); }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const
     {
-        const std::string path = m_folder.File(name);
+        const std::string path = m_store->Folder().File(name);
         EXPECT_TRUE(gamebuild::WriteBytes(path, bytes));
         return path;
     }
 
-    TempFolder m_folder;
-    CapturingPlatform m_platform;
-    std::unique_ptr<CGameData> m_game;
+    std::unique_ptr<TestStore> m_store;
 };
 
 class SaveViewer : public SaveWindows {
@@ -263,7 +251,7 @@ TEST_F(SaveViewer, FailedLoadsLeaveTheWindowOrClearIt)
 {
     const std::string good = Write("good.dbs", gamebuild::SaveFileBytes(Party({"Anna"})));
     m_viewer->LoadFile(good);
-    m_viewer->LoadFile(m_folder.File("missing.dbs"));
+    m_viewer->LoadFile(m_store->Folder().File("missing.dbs"));
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0], "Cannot open file specified!");
     EXPECT_EQ(Text(IDC_SAVE_PATH), good) << "a file that cannot be opened changes nothing";
