@@ -1,8 +1,9 @@
 // save_viewer_bench [RUNS]: how long the Save File Viewer takes, under Wine, on the first-edition
-// demo: opening (made and painted; beside its bare template, Wine's floor for a window of that
-// many controls), loading the demo's save file, switching characters, turning "Show &unknown" on
-// and off, and opening each character dialog. Prints the median and the slowest run of each, in
-// milliseconds. Run it with build/windows/wine-run.sh.
+// demo: opening (made and painted, by turns with its bare template, Wine's floor for a window of
+// that many controls), loading the demo's save file, switching characters, turning "Show
+// &unknown" on and off, and opening each character dialog beside its own bare template. Prints
+// the median and the slowest run of each, in milliseconds, and the opening's ratio to its floor.
+// Run it with build/windows/wine-run.sh.
 
 #include "bench/windows/BenchSupport.h"
 #include "gamedata/CGameData.h"
@@ -11,7 +12,6 @@
 #include "saves/CCharNpcsDlg.h"
 #include "saves/CCharProfessionsDlg.h"
 #include "saves/CSaveFileViewerDlg.h"
-#include "testing/GameBuilder.h"
 #include "saves/SpellTree.h"
 #include "ui/ImageLists.h"
 
@@ -21,7 +21,6 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -140,52 +139,35 @@ void ReportDialog(const char* what, int templateId, int runs, const SaveGame& fi
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    const std::string folder = (std::filesystem::temp_directory_path() / "tallowmark-bench-saves").string();
-    if (!gamebuild::DemoInstallation(gamebuild::Edition::First).Write(folder)) {
-        std::fprintf(stderr, "cannot write the demo into %s\n", folder.c_str());
+    const int runs = RunsArgument(argc, argv, 30);
+    InitBenchControls();
+    BenchDemo demo("tallowmark-bench-saves");
+    if (!demo.Loaded())
         return 1;
+    CGameData& game = demo.Game();
+    const std::string save = game.InstallPath() + "\\SAVES\\SAVEGAME.DBS";
+    Opening(); // the first run also makes the shared image lists
+    ReportOpening(runs);
+    Report("the spell tree's images (made once per store)", Repeat(runs, [&game](int) {
+               int frames = 0;
+               const Image schools = game.LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
+               CreateImageList(BuildSpellTreeImages(game, GetSysColor(COLOR_WINDOW), schools, frames));
+           }));
+    Report("load the demo's save file", OnTheViewer(runs, save, [&save](CSaveFileViewerDlg& viewer, int) {
+               viewer.LoadFile(save);
+           }));
+    Report("choose another character", OnTheViewer(runs, save, [](CSaveFileViewerDlg& viewer, int run) {
+               SendDlgItemMessageW(viewer.Handle(), IDC_SAVE_CHARACTER, CB_SETCURSEL, (run * 5 + 1) % 6, 0);
+               viewer.ShowSelected();
+           }));
+    Report("toggle Show unknown", OnTheViewer(runs, save, [](CSaveFileViewerDlg& viewer, int) {
+               Click(viewer.Handle(), IDC_SAVE_SHOW_UNKNOWN);
+           }));
+    SaveGame file;
+    if (file.Load(save) == SaveFileKind::Save && file.Count() > 4) {
+        ReportDialog<CCharProfessionsDlg>("open Classes...", IDD_CHAR_PROFESSIONS, runs, file);
+        ReportDialog<CCharItemsDlg>("open Items...", IDD_CHAR_ITEMS, runs, file);
+        ReportDialog<CCharNpcsDlg>("open NPCs...", IDD_CHAR_NPCS, runs, file);
     }
-    BenchPlatform platform(folder);
-    {
-        CGameData game(platform);
-        if (!game.Loaded())
-            return 1;
-        SetGameData(&game);
-        const std::string save = folder + "\\SAVES\\SAVEGAME.DBS";
-        Opening(); // the first run also makes the shared image lists
-        ReportOpening(runs);
-        std::vector<double> images;
-        for (int run = 0; run < runs; ++run)
-            images.push_back(Milliseconds([&game] {
-                int frames = 0;
-                const Image schools = game.LoadProgramBitmap(spelltree::kSchoolBitmap).value_or(Image());
-                CreateImageList(BuildSpellTreeImages(game, GetSysColor(COLOR_WINDOW), schools, frames));
-            }));
-        Report("the spell tree's images (made once per store)", images);
-        Report("load the demo's save file", OnTheViewer(runs, save, [&save](CSaveFileViewerDlg& viewer, int) {
-                   viewer.LoadFile(save);
-               }));
-        Report("choose another character", OnTheViewer(runs, save, [](CSaveFileViewerDlg& viewer, int run) {
-                   SendDlgItemMessageW(viewer.Handle(), IDC_SAVE_CHARACTER, CB_SETCURSEL, (run * 5 + 1) % 6, 0);
-                   viewer.ShowSelected();
-               }));
-        Report("toggle Show unknown", OnTheViewer(runs, save, [](CSaveFileViewerDlg& viewer, int) {
-                   Click(viewer.Handle(), IDC_SAVE_SHOW_UNKNOWN);
-               }));
-        SaveGame file;
-        if (file.Load(save) == SaveFileKind::Save && file.Count() > 4) {
-            ReportDialog<CCharProfessionsDlg>("open Classes...", IDD_CHAR_PROFESSIONS, runs, file);
-            ReportDialog<CCharItemsDlg>("open Items...", IDD_CHAR_ITEMS, runs, file);
-            ReportDialog<CCharNpcsDlg>("open NPCs...", IDD_CHAR_NPCS, runs, file);
-        }
-        ReleaseSharedImageLists();
-        SetGameData(nullptr);
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     return 0;
 }
