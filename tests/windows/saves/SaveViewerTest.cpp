@@ -516,7 +516,7 @@ TEST_F(CharacterDialogs, LeaveTheSharedPicturesInPlace)
 {
     SaveCharacter c = Named("Laden");
     c.items[0] = {12, 1, 0x81};
-    const HIMAGELIST pictures = SharedImageList(m_game->ItemImagesSmall());
+    const HIMAGELIST pictures = SharedImageList(m_store->Game().ItemImagesSmall());
     Run<CCharItemsDlg>(c, [](CCharItemsDlg&) {});
     Run<CCharProfessionsDlg>(c, [](CCharProfessionsDlg&) {});
     EXPECT_GT(ImageList_GetImageCount(pictures), 0);
