@@ -60,6 +60,7 @@ BOOL CCharItemsDlg::OnInitDialog()
 void CCharItemsDlg::Fill(int id, const std::vector<CharacterItemRow>& rows, bool first) const
 {
     const CListView list(Handle(), id);
+    list.SetRedraw(false); // else the list lays itself out again after every cell
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     if (const CGameData* game = GetGameData())
         list.SetImageList(SharedImageList(game->ItemImagesSmall()), LVSIL_SMALL);
@@ -71,6 +72,8 @@ void CCharItemsDlg::Fill(int id, const std::vector<CharacterItemRow>& rows, bool
         }
         list.SetItemText(at, first ? 3 : 1, row.count);
     }
+    list.SetRedraw(true);
+    list.Invalidate();
 }
 
 void CCharItemsDlg::OnDoubleClick(int id, int row)

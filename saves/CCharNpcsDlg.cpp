@@ -10,7 +10,22 @@
 
 namespace {
 constexpr Colour kAllianceMask = Rgb(96, 96, 128);
+
+// The nine alliance icons, cut from the program's own bitmap once for the run.
+const ImageList& AllianceIcons(CGameData& game)
+{
+    constexpr int size = CCharNpcsDlg::kIconSize;
+    static ImageList icons(size, size, kAllianceMask);
+    if (icons.Empty())
+        if (std::optional<Image> strip = game.LoadProgramBitmap(IDB_ALLIANCES))
+            for (int i = 0; i < CCharNpcsDlg::kAllianceIcons; ++i) {
+                Image cell(size, size, kAllianceMask);
+                cell.Draw(*strip, -i * size, 0);
+                icons.Add(cell);
+            }
+    return icons;
 }
+} // namespace
 
 CCharNpcsDlg::CCharNpcsDlg(const CharacterRecord& record) : CDialog(IDD_CHAR_NPCS), m_record(record) {}
 
@@ -27,25 +42,20 @@ BOOL CCharNpcsDlg::OnInitDialog()
     });
     const CListView list(window, IDC_NPCS_LIST);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    ImageList icons(kIconSize, kIconSize, kAllianceMask);
-    if (std::optional<Image> strip = game->LoadProgramBitmap(IDB_ALLIANCES))
-        for (int i = 0; i < kAllianceIcons; ++i) {
-            Image cell(kIconSize, kIconSize, kAllianceMask);
-            cell.Draw(*strip, -i * kIconSize, 0);
-            icons.Add(cell);
-        }
-    // The list owns its image list and destroys it with itself.
-    list.SetImageList(CreateImageList(icons).Release(), LVSIL_SMALL);
+    list.SetImageList(SharedImageList(AllianceIcons(*game)), LVSIL_SMALL);
     RECT client{};
     GetClientRect(list.Handle(), &client);
     const int width = client.right - GetSystemMetrics(SM_CXVSCROLL);
     list.InsertColumn(0, "NPC", (width / 4) * 3, LVCFMT_LEFT);
     list.InsertColumn(1, "Attitude", width / 4, LVCFMT_RIGHT);
     m_rows = BuildNpcAttitudes(*game, m_record);
+    list.SetRedraw(false); // else the list lays itself out again after every cell
     for (const NpcAttitudeRow& row : m_rows) {
         const int at = list.InsertItem(list.GetItemCount(), row.text, row.image, row.data);
         list.SetItemText(at, 1, row.attitude);
     }
+    list.SetRedraw(true);
+    list.Invalidate();
     return TRUE;
 }
 

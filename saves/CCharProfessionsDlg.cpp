@@ -45,6 +45,7 @@ BOOL CCharProfessionsDlg::OnInitDialog()
     if (!game)
         return TRUE;
     const CListView list(window, IDC_PROFESSIONS_LIST);
+    list.SetRedraw(false); // else the list lays itself out again after every cell
     list.SetImageList(SharedImageList(game->ItemImagesSmall()), LVSIL_SMALL);
     RECT client{};
     GetClientRect(list.Handle(), &client);
@@ -59,6 +60,8 @@ BOOL CCharProfessionsDlg::OnInitDialog()
         for (size_t a = 0; a < row.cells.size(); ++a)
             list.SetItemText(at, static_cast<int>(a) + 1, row.cells[a].text);
     }
+    list.SetRedraw(true);
+    list.Invalidate();
     return TRUE;
 }
 

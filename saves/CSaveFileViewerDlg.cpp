@@ -57,6 +57,33 @@ constexpr AttackIds kAttackIds[] = {
 };
 
 constexpr int kSkillLists[] = {IDC_SAVE_WEAPONRY, IDC_SAVE_WEAPONRY + 1, IDC_SAVE_WEAPONRY + 2, IDC_SAVE_WEAPONRY + 3};
+constexpr int kValueLists[] = {IDC_SAVE_ATTRIBUTES, IDC_SAVE_RESISTANCES, kSkillLists[0],
+                               kSkillLists[1],      kSkillLists[2],       kSkillLists[3]};
+
+// The six lists stop drawing while all their rows are made or emptied, and are drawn once
+// afterwards: a list that draws lays itself out and sets its scroll bars again after every row
+// (a tenth of a millisecond each under Wine, for some sixty rows).
+class ListsPaused {
+public:
+    explicit ListsPaused(HWND window) : m_window(window)
+    {
+        for (int id : kValueLists)
+            CControl(window, id).SetRedraw(false);
+    }
+    ~ListsPaused()
+    {
+        for (int id : kValueLists) {
+            const CControl list(m_window, id);
+            list.SetRedraw(true);
+            list.Invalidate();
+        }
+    }
+    ListsPaused(const ListsPaused&) = delete;
+    ListsPaused& operator=(const ListsPaused&) = delete;
+
+private:
+    HWND m_window;
+};
 
 // Name column and value column ("%i") of the attribute and skill lists.
 int ClientWidth(const CControl& control)
@@ -85,9 +112,6 @@ CSaveFileViewerDlg::CSaveFileViewerDlg() : CViewerDialog(IDD_SAVE_VIEWER)
 BOOL CSaveFileViewerDlg::OnInitDialog()
 {
     const HWND window = Handle();
-    m_help.Create(window);
-    m_help.AddTool(kHelpTool, Widen(ResourceString(kHelpText)));
-    m_conditionTip.Create(window);
     if ((m_helpArt = LoadMappedBitmap(IDB_HELP_BUTTON, kArtMaskColour, GetSysColor(COLOR_BTNFACE))))
         CButton(window, IDC_SAVE_HELP).SetImage(m_helpArt.Get());
     SetIcons(IDI_SAVE_VIEWER);
@@ -99,8 +123,9 @@ BOOL CSaveFileViewerDlg::OnInitDialog()
     PrepareSpellTree();
     if (m_options & viewoptions::kAnimation)
         SetTimer(window, kAnimationTimer, kAnimationMilliseconds, nullptr);
+    m_conditionImages.fill(-1);
     for (int k = 0; k < character::kConditions; ++k) {
-        m_conditions[static_cast<size_t>(k)].ReplaceControl(window, IDC_SAVE_CONDITION1 + k, false);
+        m_conditions[static_cast<size_t>(k)].Attach(GetDlgItem(window, IDC_SAVE_CONDITION1 + k));
         m_conditions[static_cast<size_t>(k)].SetBackground(GetSysColor(COLOR_BTNFACE));
     }
     m_portrait.ReplaceControl(window, IDC_SAVE_PORTRAIT);
@@ -113,6 +138,7 @@ void CSaveFileViewerDlg::PrepareLists()
 {
     const HWND window = Handle();
     const CGameData* game = GetGameData();
+    const ListsPaused paused(window);
     const CListView attributes(window, IDC_SAVE_ATTRIBUTES);
     attributes.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     attributes.SetColours(kAttributeText, Rgb(0, 0, 0));
@@ -199,8 +225,14 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
         return;
     }
     m_path = path;
-    Clear();
     m_save = std::move(loaded);
+    const int entry = kind == SaveFileKind::NotRecognised ? -1 : m_save.EntryNamed(m_lastName);
+    // A character about to be shown sets every field and value itself: clearing them first
+    // would only draw them twice.
+    if (entry < 0 || !GetGameData())
+        Clear();
+    else
+        ClearCharacterList();
     if (kind == SaveFileKind::NotRecognised) {
         Report(m_save.FailureMessage());
         ForgetSpellTree();
@@ -214,7 +246,6 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
     SetField(IDC_SAVE_PATH, path);
     SetField(IDC_SAVE_COUNT, savefile::CountText(m_save.Count()));
     SetField(IDC_SAVE_KIND, savefile::KindLabel(kind));
-    const int entry = m_save.EntryNamed(m_lastName);
     if (entry >= 0) {
         characters.SetCurSel(entry);
         ShowSelected();
@@ -223,14 +254,19 @@ void CSaveFileViewerDlg::LoadFile(const std::string& path)
     UpdateButtons();
 }
 
+void CSaveFileViewerDlg::ClearCharacterList()
+{
+    m_shownSlot = -1;
+    CComboBox(Handle(), IDC_SAVE_CHARACTER).ResetContent();
+}
+
 void CSaveFileViewerDlg::Clear()
 {
     const HWND window = Handle();
-    m_shownSlot = -1;
-    m_shades.clear();
-    CComboBox(window, IDC_SAVE_CHARACTER).ResetContent();
+    ClearCharacterList();
     for (int id : kFields)
         SetField(id, "");
+    const ListsPaused paused(window);
     const auto clearValues = [window](int id, int first, int last) {
         const CListView list(window, id);
         for (int row = 0; row < list.GetItemCount(); ++row)
@@ -241,8 +277,8 @@ void CSaveFileViewerDlg::Clear()
     clearValues(IDC_SAVE_RESISTANCES, 1, 2);
     for (int id : kSkillLists)
         clearValues(id, 1, 1);
-    for (const AttackIds& attack : kAttackIds)
-        CListBox(window, attack.specials).ResetContent();
+    for (size_t k = 0; k < std::size(kAttackIds); ++k)
+        FillSpecials(k, {});
     ShowConditions({});
     ShowPortrait(-1);
 }
@@ -269,7 +305,12 @@ void CSaveFileViewerDlg::ShowSelected()
 void CSaveFileViewerDlg::SetField(int id, const std::string& text, Shade shade)
 {
     const CTextControl field(Handle(), id);
-    field.SetTextIfChanged(text);
+    // Only this sets the fields: the text each was given last is the text it shows.
+    std::string& shown = m_fieldTexts[id];
+    if (shown != text) {
+        field.SetText(text);
+        shown = text;
+    }
     const auto found = std::find_if(m_shades.begin(), m_shades.end(), [id](const auto& entry) { return entry.first == id; });
     if (shade == Shade::Normal) {
         if (found != m_shades.end()) {
@@ -321,6 +362,7 @@ void CSaveFileViewerDlg::ShowCharacter(const SavedCharacter& saved)
         SetField(IDC_SAVE_AC_HEAD + part, sheet.bodyParts[static_cast<size_t>(part)].text,
                  sheet.bodyParts[static_cast<size_t>(part)].shade);
 
+    // The lists keep drawing here: only the values that change are drawn again.
     const CListView attributes(window, IDC_SAVE_ATTRIBUTES);
     for (int a = 0; a < character::kAttributes; ++a)
         attributes.SetItemText(a, 1, sheet.attributes[static_cast<size_t>(a)].value);
@@ -344,17 +386,28 @@ void CSaveFileViewerDlg::ShowCharacter(const SavedCharacter& saved)
         SetField(ids.modes, attack.modes);
         SetField(ids.miss, attack.missModifier);
         SetField(ids.initiative, attack.initiativeModifier);
-        const CListBox specials(window, ids.specials);
-        specials.SetRedraw(false);
-        specials.ResetContent();
-        for (const SpecialAttackRow& row : attack.specials)
-            specials.SetItemData(specials.AddString(row.text), row.icon);
-        specials.SetRedraw(true);
-        specials.Invalidate();
+        FillSpecials(k, attack.specials);
     }
     ShowConditions(sheet.conditions);
     ShowPortrait(sheet.portrait);
     FillSpellTree();
+}
+
+// The rows of a special-attack list; a list that would show the rows it has is left alone.
+void CSaveFileViewerDlg::FillSpecials(size_t attack, const std::vector<SpecialAttackRow>& rows)
+{
+    std::vector<SpecialAttackRow>& shown = m_specialRows[attack];
+    const auto same = [](const SpecialAttackRow& a, const SpecialAttackRow& b) { return a.text == b.text && a.icon == b.icon; };
+    if (std::equal(shown.begin(), shown.end(), rows.begin(), rows.end(), same))
+        return;
+    const CListBox specials(Handle(), kAttackIds[attack].specials);
+    specials.SetRedraw(false);
+    specials.ResetContent();
+    for (const SpecialAttackRow& row : rows)
+        specials.SetItemData(specials.AddString(row.text), row.icon);
+    specials.SetRedraw(true);
+    specials.Invalidate();
+    shown = rows;
 }
 
 void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& conditions)
@@ -363,20 +416,36 @@ void CSaveFileViewerDlg::ShowConditions(const std::vector<ConditionIcon>& condit
         m_conditionTip.RemoveTool(tool);
     m_conditionCount = 0;
     const CGameData* game = GetGameData();
-    const Colour face = GetSysColor(COLOR_BTNFACE);
     for (size_t k = 0; k < m_conditions.size(); ++k) {
-        const Image* picture = k < conditions.size() && game ? game->ItemImagesLarge().Get(conditions[k].image) : nullptr;
-        if (!picture) {
-            m_conditions[k].SetBitmap(nullptr, false);
-            continue;
+        const bool shown = k < conditions.size() && game && game->ItemImagesLarge().Get(conditions[k].image);
+        const int image = shown ? conditions[k].image : -1;
+        // A panel given its picture again would draw it again.
+        if (m_conditionImages[k] != image) {
+            m_conditions[k].SetBitmap(shown ? ConditionPicture(image) : nullptr, false);
+            m_conditionImages[k] = image;
         }
-        Image shown(picture->Width(), picture->Height(), face);
-        const Colour mask = game->ItemImagesLarge().Mask();
-        shown.Draw(*picture, 0, 0, &mask);
-        m_conditions[k].SetBitmap(CreateBitmapFromImage(shown).Release(), true);
+        if (!shown)
+            continue;
+        if (!m_conditionTip.Handle())
+            m_conditionTip.Create(Handle());
         m_conditionTip.AddTool(static_cast<int>(k) + 1, Widen(conditions[k].tip));
         m_conditionCount = static_cast<int>(k) + 1;
     }
+}
+
+// A condition's picture on the window's face, made once for the viewer.
+HBITMAP CSaveFileViewerDlg::ConditionPicture(int image)
+{
+    BitmapHandle& made = m_conditionPictures[image];
+    const CGameData* game = GetGameData();
+    const Image* picture = game ? game->ItemImagesLarge().Get(image) : nullptr;
+    if (!made && picture) {
+        Image shown(picture->Width(), picture->Height(), GetSysColor(COLOR_BTNFACE));
+        const Colour mask = game->ItemImagesLarge().Mask();
+        shown.Draw(*picture, 0, 0, &mask);
+        made = CreateBitmapFromImage(shown);
+    }
+    return made.Get();
 }
 
 void CSaveFileViewerDlg::ShowPortrait(int number)
@@ -494,7 +563,11 @@ void CSaveFileViewerDlg::BindControls()
                 FillSpellTree();
         });
     }
-    BindClick(IDC_SAVE_HELP, [this] { m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds); });
+    BindClick(IDC_SAVE_HELP, [this] {
+        if (!m_help.Handle() && m_help.Create(Handle()))
+            m_help.AddTool(kHelpTool, Widen(ResourceString(kHelpText)));
+        m_help.Show(kHelpTool, Item(IDC_SAVE_HELP), kHelpWidth, kHelpMilliseconds);
+    });
     for (int id : {IDC_SAVE_NPCS, IDC_SAVE_ITEMS, IDC_SAVE_PROFESSIONS})
         BindClick(id, [this, id] { OpenCharacterDialog(id); });
     BindClick(IDC_SAVE_WORLD, [this] {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,8 +65,11 @@ private:
     void PrepareLists();
     void PrepareSpellTree();
     void Clear();
+    void ClearCharacterList();
     void ShowCharacter(const SavedCharacter& character);
+    void FillSpecials(size_t attack, const std::vector<SpecialAttackRow>& rows);
     void ShowConditions(const std::vector<ConditionIcon>& conditions);
+    HBITMAP ConditionPicture(int image);
     void ShowPortrait(int number);
     void FillSpellTree();
     void ForgetSpellTree();
@@ -88,14 +92,19 @@ private:
     std::function<void(const std::string&)> m_report;
     std::function<std::string()> m_chooseFile;
     int m_sphereFrames = 0;
+    // Both tool tips are made when first needed: two windows less at each opening.
     CHelpTip m_help{kHelpTimer};
     CHelpTip m_conditionTip{0};
     int m_conditionCount = 0;
+    std::map<int, BitmapHandle> m_conditionPictures; // by image, for the panels
     std::array<CImagePanel, character::kConditions> m_conditions;
+    std::array<int, character::kConditions> m_conditionImages{}; // the image each shows; -1: none
     CScrollPictureWnd m_portrait;
     BitmapHandle m_portraitBitmap;
     std::vector<BitmapHandle> m_stateIcons; // the 9 x 9 marks of the special-attack lists
     std::vector<std::pair<int, Shade>> m_shades; // text colour of the coloured fields, by id
+    std::map<int, std::string> m_fieldTexts; // what each field shows, by id
+    std::array<std::vector<SpecialAttackRow>, 2> m_specialRows; // what the two special-attack lists show
     BitmapHandle m_helpArt;
     BrushHandle m_black;
 };

@@ -33,7 +33,7 @@ inline gamebuild::Installation SaveInstallation()
     m[120] = professions;
     m[140] = {"MALE", "FEMALE"};
     m[400] = {"NONE", "FIRE",  "COLD",    "AIR",       "POISON", "ACID",    "MAGIC",
-              "MIND", "DEATH", "DISEASE", "PARALYSIS", "SLEEP",  "STONING", "CRITICAL"};
+              "MIND", "DEATH", "DISEASE", "PARALYSIS", "SLEEP",  "STONING", "CRITICAL HITS"};
     std::vector<std::string> words(33, "word");
     words[19] = "CURSED";
     const char* effects[] = {"SLEEP", "PARALYZE", "POISON", "BLIND", "PETRIFY", "DRAIN", "MADDEN", "SLAY"};

@@ -223,6 +223,30 @@ TEST_F(SaveViewer, GuildFileShowsItsCountDeletedSlotsAndTheTotal)
     EXPECT_FALSE(Enabled(IDC_SAVE_WORLD)) << "a guild file has no world";
 }
 
+// The sheet of a character in a second file replaces all of the first one's, "DELETED!", the
+// total, conditions and values included.
+TEST_F(SaveViewer, TheSameNameInAnotherFileShowsOnlyItsOwnSheet)
+{
+    GuildFile guild;
+    guild.slots[0] = Named("Anna");
+    guild.slots[0]->conditions[0] = 3;
+    guild.slots[0]->resistanceBase[12] = 40;
+    guild.deleted[0] = true;
+    m_viewer->LoadFile(Write("pcfile.dbs", gamebuild::GuildFileBytes(guild)));
+    ASSERT_EQ(Text(IDC_SAVE_DELETED), "DELETED!");
+    ASSERT_TRUE(IsWindowVisible(m_viewer->ConditionPanel(0)));
+
+    SaveCharacter anna = Named("Anna");
+    anna.hitPoints = 3;
+    m_viewer->LoadFile(Write("anna.dbs", gamebuild::SaveFileBytes(savetest::OneCharacter(anna))));
+    EXPECT_EQ(Text(IDC_SAVE_DELETED), "");
+    EXPECT_EQ(Text(IDC_SAVE_TOTAL_BONUS), "") << "a save file has no total";
+    EXPECT_EQ(Text(IDC_SAVE_HIT_POINTS), "3/0");
+    EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 12, 1), "0%");
+    EXPECT_FALSE(IsWindowVisible(m_viewer->ConditionPanel(0)));
+    EXPECT_EQ(Text(IDC_SAVE_KIND), "Save File");
+}
+
 TEST_F(SaveViewer, FailedLoadsLeaveTheWindowOrClearIt)
 {
     const std::string good = Write("good.dbs", gamebuild::SaveFileBytes(Party({"Anna"})));
@@ -280,6 +304,24 @@ TEST_F(SaveViewer, ShowsTheSheetInItsColours)
     EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 0, 1), "10%");
     EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 0, 2), "25%");
     EXPECT_EQ(Text(IDC_SAVE_WEAPON1), "Skill 9") << "no weapon: the unarmed skill";
+}
+
+// The longest name, "Critical Hits", once lost its end to the column's edge.
+TEST_F(SaveViewer, ResistanceNamesShowWholeBesideBothValues)
+{
+    m_viewer->LoadFile(Write("anna.dbs", gamebuild::SaveFileBytes(Party({"Anna"}))));
+    const HWND list = Item(IDC_SAVE_RESISTANCES);
+    ASSERT_EQ(ListView_GetItemCount(list), 13);
+    EXPECT_EQ(ListText(IDC_SAVE_RESISTANCES, 12, 0), "Critical Hits");
+    const int nameWidth = ListView_GetColumnWidth(list, 0);
+    for (int row = 0; row < 13; ++row) {
+        const std::wstring name = Widen(ListText(IDC_SAVE_RESISTANCES, row, 0));
+        EXPECT_LE(ListView_GetStringWidth(list, name.c_str()) + 12, nameWidth) << Narrow(name);
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_LE(nameWidth + ListView_GetColumnWidth(list, 1) + ListView_GetColumnWidth(list, 2), client.right)
+        << "both values in view";
 }
 
 TEST_F(SaveViewer, SpellTreeFollowsItsCheckBoxesAndAnimatesWhereItStood)
@@ -467,6 +509,24 @@ TEST_F(CharacterDialogs, ItemListsAndTheirDoubleClicks)
         DoubleClick(second, 0);
         EXPECT_EQ(m_opened, std::vector<int>{40});
     });
+}
+
+// Their lists show pictures kept for the run, which other windows show as well after them.
+TEST_F(CharacterDialogs, LeaveTheSharedPicturesInPlace)
+{
+    SaveCharacter c = Named("Laden");
+    c.items[0] = {12, 1, 0x81};
+    const HIMAGELIST pictures = SharedImageList(m_store->Game().ItemImagesSmall());
+    Run<CCharItemsDlg>(c, [](CCharItemsDlg&) {});
+    Run<CCharProfessionsDlg>(c, [](CCharProfessionsDlg&) {});
+    EXPECT_GT(ImageList_GetImageCount(pictures), 0);
+    Run<CCharItemsDlg>(c, [pictures](CCharItemsDlg& dialog) {
+        EXPECT_EQ(ListView_GetImageList(dialog.Item(IDC_ITEMS_FIRST), LVSIL_SMALL), pictures);
+    });
+    for (int time = 0; time < 2; ++time)
+        Run<CCharNpcsDlg>(c, [](CCharNpcsDlg& dialog) {
+            EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(dialog.Item(IDC_NPCS_LIST), LVSIL_SMALL)), 9);
+        });
 }
 
 TEST_F(CharacterDialogs, NpcAttitudesSortOnTheirHeaders)
