@@ -148,8 +148,11 @@ void CItemListDlg::FillFilterList(CExtListCtrl& list, const std::vector<IconEntr
     if (images)
         view.SetImageList(images, LVSIL_SMALL);
     view.InsertColumn(0, L"", 0);
+    // Without drawing: otherwise each row that does not fit lays the scroll bars out anew.
+    view.SetRedraw(false);
     for (size_t row = 0; row < rows.size(); ++row)
         view.InsertItem(static_cast<int>(row), rows[row].text, images ? rows[row].icon : -1, static_cast<LPARAM>(row));
+    view.SetRedraw(true);
     list.AutoSizeColumns();
 }
 
