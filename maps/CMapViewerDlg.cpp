@@ -300,6 +300,15 @@ bool CMapViewerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     switch (message) {
     case WM_MOUSEMOVE:
         OnMouseMove(point);
+        if (!m_watchingLeave) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+            m_watchingLeave = TrackMouseEvent(&track) != FALSE;
+        }
+        break;
+    case WM_MOUSELEAVE:
+        // Onto another window or a control: no cell is under the mouse any more.
+        m_watchingLeave = false;
+        CTextControl(Handle(), IDC_MAP_HOVER).SetTextIfChanged("");
         break;
     case WM_LBUTTONDOWN:
         OnClick(point);

@@ -64,4 +64,5 @@ private:
     std::vector<BitmapHandle> m_legendArt;
     CWindowIcons m_icons;
     CellOpener m_openCell;
+    bool m_watchingLeave = false; // asked to hear when the mouse leaves the window
 };

@@ -337,6 +337,9 @@ TEST_F(MapWindows, HoverNamesTheCellAndItsEventsAndAClickOpensOnlyCellsWithEvent
     ScreenToClient(m_viewer->Handle(), &outside);
     Mouse(WM_MOUSEMOVE, outside);
     EXPECT_EQ(Text(IDC_MAP_HOVER), L"");
+    Mouse(WM_MOUSEMOVE, OverCell(0, 0, 0));
+    SendMessageW(m_viewer->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(Text(IDC_MAP_HOVER), L"") << "the mouse left the window from over the map";
 
     Mouse(WM_LBUTTONDOWN, OverCell(0, 0, 0));
     Mouse(WM_LBUTTONDOWN, outside);
