@@ -163,7 +163,8 @@ function mapPage() {
   }
   const all = document.getElementById("toggle-all");
   if (all) all.addEventListener("change", () => {
-    for (const box of document.querySelectorAll("input[data-overlay]:not([data-overlay=battle])")) {
+    // Options that mark nothing on this map stay as they are.
+    for (const box of document.querySelectorAll("input[data-overlay]:not([data-overlay=battle]):not(:disabled)")) {
       box.checked = all.checked;
       box.dispatchEvent(new Event("change"));
     }
