@@ -200,17 +200,7 @@ void CMainDlg::OnCancel() { EndDialog(IDCANCEL); }
 
 bool CMainDlg::OnPaint()
 {
-    if (!IsIconic(Handle()))
-        return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
-    DrawIcon(dc, (client.right - width + 1) / 2, (client.bottom - height + 1) / 2, BigIcon());
-    EndPaint(Handle(), &paint);
-    return true;
+    return Icons().PaintMinimised(Handle());
 }
 
 bool CMainDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)

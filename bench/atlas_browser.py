@@ -4,11 +4,10 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+from headless_chromium import chromium  # noqa: E402
 
 PAGES = ["index.html", "items.html", "monsters.html", "maps.html", "pictures.html", "item/5.html",
          "monster/3.html", "map/0.html", "map/10.html", "party.html", "world.html"]
@@ -24,15 +23,7 @@ def main(cli, demo, work):
                         "--save", "SAVES/SAVEGAME.DBS"], check=True, stdout=subprocess.DEVNULL)
         print("%s: atlas written in %.2f s (wall clock, with loading the game)" % (edition, time.perf_counter() - start))
         sites.append(out)
-    profile = tempfile.mkdtemp(prefix="atlas-bench-")
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + profile, "--window-size=1400,1000"]:
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
-                              options=options)
-    try:
+    with chromium("atlas-bench-") as driver:
         for site in sites:
             for page in PAGES:
                 times = []
@@ -55,9 +46,6 @@ def main(cli, demo, work):
                 "return out;")
             print("%-6s item table: a sort with the layout after it takes %.1f ms at most, %.1f ms on average"
                   % (os.path.basename(site), max(sorts), sum(sorts) / len(sorts)))
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -106,3 +106,14 @@ TextAreaChange TextAreaChangeFor(bool hasText, bool showText, bool wide)
         return TextAreaChange::Narrow;
     return TextAreaChange::None;
 }
+
+std::string ShownLabel(const std::string& label)
+{
+    std::string shown;
+    for (size_t i = 0; i < label.size(); ++i) {
+        shown += label[i];
+        if (label[i] == '&' && i + 1 < label.size() && label[i + 1] == '&')
+            ++i;
+    }
+    return shown;
+}

@@ -40,7 +40,7 @@ struct ItemViewerFields {
         range, primarySecondary, hands, invoke, doubleDamage, attackModes, inventoryAction, skill, assay, identify,
         gender;
     std::string charges;
-    std::string chargesLabel; // "&&" stands for one ampersand, as a static control shows it
+    std::string chargesLabel; // "&&" stands for one ampersand, as a static control shows it (ShownLabel)
     Colour regenColour = itemviewer::kGoodColour;
     Colour toHitColour = itemviewer::kGoodColour;
     Colour initiativeColour = itemviewer::kGoodColour;
@@ -75,3 +75,6 @@ int FindItem(const CGameData& game, const std::string& mask, int start, int step
 // has a text and "Show text" is checked.
 enum class TextAreaChange { None, Widen, Narrow };
 TextAreaChange TextAreaChangeFor(bool hasText, bool showText, bool wide);
+
+// A label as a static control shows it: "&&" is one ampersand.
+std::string ShownLabel(const std::string& label);

@@ -2,25 +2,14 @@
 """atlas-shots.py ATLAS_DIR OUT_DIR: screenshots of an atlas's items page and its first map page
 with a cell opened, taken in headless Chromium; prints their paths."""
 import os
-import shutil
 import sys
-import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from headless_chromium import chromium
 
 
 def main(atlas, out):
     os.makedirs(out, exist_ok=True)
-    profile = tempfile.mkdtemp(prefix="atlas-shots-")
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + profile, "--window-size=1400,1000"]:
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
-                              options=options)
-    try:
+    with chromium("atlas-shots-") as driver:
         driver.get("file://" + os.path.join(os.path.abspath(atlas), "items.html"))
         path = os.path.join(out, "atlas-items.png")
         driver.save_screenshot(path)
@@ -34,9 +23,6 @@ def main(atlas, out):
         path = os.path.join(out, "atlas-map.png")
         driver.save_screenshot(path)
         print(path)
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -46,6 +46,7 @@ public:
     // Loads the icon resource in the window's two sizes and gives them to the window.
     void SetIcons(int iconId);
     HICON BigIcon() const { return m_icons.Big(); }
+    const CWindowIcons& Icons() const { return m_icons; }
     // Moves the keyboard focus to a control as Tab would.
     void FocusControl(HWND control) const;
 

@@ -21,3 +21,18 @@ void CWindowIcons::Set(HWND window, HICON big, HICON small)
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_big.Get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_small.Get()));
 }
+
+bool CWindowIcons::PaintMinimised(HWND window) const
+{
+    if (!IsIconic(window))
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
+    DrawIcon(dc, (client.right - width + 1) / 2, (client.bottom - height + 1) / 2, m_big.Get());
+    EndPaint(window, &paint);
+    return true;
+}

@@ -10,16 +10,16 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from headless_chromium import chromium  # noqa: E402
 
 failures = []
 
@@ -40,16 +40,6 @@ def cli(args, *command):
 
 def write_atlas(args, game, out, *options):
     return cli(args, "--game", game, "atlas", "--out", out, *options).strip()
-
-
-def start_browser(profile):
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + profile, "--window-size=1400,1000"]:
-        options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"), options=options)
 
 
 def open_page(driver, path):
@@ -291,9 +281,7 @@ def main():
         print("atlas of %s written in %.1f s: %s" % (name, time.perf_counter() - start, index))
         sites[name] = os.path.dirname(index)
 
-    profile = tempfile.mkdtemp(prefix="atlas-browser-")
-    driver = start_browser(profile)
-    try:
+    with chromium("atlas-browser-", console_log=True) as driver:
         test_items(driver, args, sites["first"], first)
         test_map(driver, args, sites["first"], first, 0)
         test_save(driver, sites["first"])
@@ -302,9 +290,6 @@ def main():
         open_page(driver, os.path.join(sites["gold"], "index.html"))
         check("Gold edition" in driver.find_element(By.TAG_NAME, "h1").text, "index: names the edition")
         test_hostile(driver, args, sites["hostile"])
-    finally:
-        driver.quit()
-        shutil.rmtree(profile, ignore_errors=True)
     print("%i failures" % len(failures))
     return 1 if failures else 0
 

@@ -110,17 +110,6 @@ std::string List(const std::vector<std::string>& entries, const char* colourClas
     return html + "</ul>";
 }
 
-std::string ShownLabel(const std::string& label)
-{
-    std::string shown;
-    for (size_t i = 0; i < label.size(); ++i) {
-        shown += label[i];
-        if (label[i] == '&' && i + 1 < label.size() && label[i + 1] == '&')
-            ++i;
-    }
-    return shown;
-}
-
 void WriteItemPage(Site& site, int number, int count)
 {
     CGameData& game = site.Game();
@@ -145,8 +134,7 @@ void WriteItemPage(Site& site, int number, int count)
             Field("Initiative", f->initiative, ColourClass(f->initiativeColour)) +
             Field("AC", f->armorClass, ColourClass(f->armorClassColour)) + Field("Range", f->range) +
             Field("P/S", f->primarySecondary) + Field("Hands", f->hands) + Field("Invoke", f->invoke, "invoke") +
-            Field(cli::Utf8(ShownLabel(f->chargesLabel)).empty() ? "Charges" : cli::Utf8(ShownLabel(f->chargesLabel)).c_str(),
-                  f->charges) +
+            Field(f->chargesLabel.empty() ? "Charges" : cli::Utf8(ShownLabel(f->chargesLabel)).c_str(), f->charges) +
             Field("Double damage", f->doubleDamage) + Field("Attack modes", f->attackModes) +
             Field("Inventory action", f->inventoryAction) + Field("Assay", f->assay) +
             Field("Identify", f->identify) + Field("Gender", f->gender);

@@ -28,18 +28,6 @@ std::string ListCell(const std::vector<IconEntry>& entries)
     return ListCell(texts);
 }
 
-// A static control shows "&&" as one ampersand.
-std::string ShownLabel(const std::string& label)
-{
-    std::string shown;
-    for (size_t i = 0; i < label.size(); ++i) {
-        shown += label[i];
-        if (label[i] == '&' && i + 1 < label.size() && label[i + 1] == '&')
-            ++i;
-    }
-    return shown;
-}
-
 std::vector<std::string> ShortItemRow(const ItemListRow& row)
 {
     std::vector<std::string> cells = {Number(row.number)};
